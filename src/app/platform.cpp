@@ -11,7 +11,9 @@ static int steadyMilliseconds() {
 }
 
 static void noRedisplay() {}
-static void exitNow(int status) { std::exit(status); }
+static void exitNow(int status) {
+    std::exit(status);
+}
 static void noSwitch(bool) {}
 static void noUpload(int, int, int, const unsigned char*) {}
 

@@ -6,9 +6,9 @@
 // window. The defaults need no window: a monotonic clock, no-op window requests, exit().
 // The windowed shell installs GLUT/GL versions at start-up; tests install fakes.
 struct PlatformHooks {
-    int (*milliseconds)();  // ms since program start
+    int (*milliseconds)(); // ms since program start
     void (*postRedisplay)();
-    void (*quit)(int status);  // ends the program; a test fake may return
+    void (*quit)(int status); // ends the program; a test fake may return
     void (*setLighting)(bool on);
     void (*setWireFrame)(bool on);
     // Uploads an RGBA image as mip-mapped texture `name` and leaves it bound.

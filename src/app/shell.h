@@ -20,3 +20,6 @@ void renderStrokeCharacter(float x, float y, float z, void* font, const char* st
 
 // Sets the GL state of the scene, then loads every asset (the scene initialisation).
 void init();
+
+// Points the platform hooks at GLUT and OpenGL; called once the window exists.
+void installWindowHooks();

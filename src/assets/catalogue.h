@@ -16,12 +16,12 @@ extern obj_type interface0, interface1, interface2, interface3, interface4, inte
 extern obj_type interface6, interface7, interface8, interfaceW, interfaceP, interfaceOpB;
 extern obj_type interfaceOp;
 
-extern obj_type object;     // scratch record of ObjLoad
-extern obj_type deleteObj;  // the empty record that hides a slot
+extern obj_type object;    // scratch record of ObjLoad
+extern obj_type deleteObj; // the empty record that hides a slot
 
 // Prototype sets: player p owns buildV[3p] (road), [3p+1] (settlement), [3p+2] (city).
 extern obj_type buildV[15];
-extern obj_type tradeV[7];  // cards wood..clay, then minus, plus
+extern obj_type tradeV[7]; // cards wood..clay, then minus, plus
 extern obj_type diceV[6];
 extern obj_type playerV[4];
 
@@ -33,8 +33,8 @@ extern obj_type portV[9];       // harbour signs
 extern obj_type pointerV[20];   // roll markers 0-18, fixed white marker 19
 extern obj_type interfaceV[72]; // interface panels
 
-extern int sky[7];                // texture names: water, bottom, top, sides 3, 4, 2, 1
-extern float water[720][2][3];    // the water strip, heights scrolled by the wave step
+extern int sky[7];             // texture names: water, bottom, top, sides 3, 4, 2, 1
+extern float water[720][2][3]; // the water strip, heights scrolled by the wave step
 
 // Loads a 3DS mesh and its texture into `object` and computes its normals; 0 on failure.
 int ObjLoad(const char* object_file, const char* texture_file);

@@ -41,11 +41,11 @@ extern int num_texture;
 // its texture name, or -1 when the file is missing or malformed.
 int LoadBMP(const char* filename);
 
-void VectCreate(p3d_type* start, p3d_type* end, p3d_type* out);  // normalised end - start
+void VectCreate(p3d_type* start, p3d_type* end, p3d_type* out); // normalised end - start
 float VectLength(p3d_type* v);
-void VectNormalize(p3d_type* v);  // a zero vector stays zero
+void VectNormalize(p3d_type* v); // a zero vector stays zero
 float VectScalarProduct(p3d_type* a, p3d_type* b);
-void VectDotProduct(p3d_type* u, p3d_type* v, p3d_type* out);  // cross product u x v
+void VectDotProduct(p3d_type* u, p3d_type* v, p3d_type* out); // cross product u x v
 
 // Smooth vertex normals: the plain average of the unit normals of the triangles at a vertex.
 void ObjCalcNormals(obj_type* obj);

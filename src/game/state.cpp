@@ -44,11 +44,8 @@ int kiTime;
 int kiWait1 = 1500, kiWait2 = 3000;
 bool fastForward;
 bool buildHouse[5][3] = {
-    {false, false, false},
-    {true, false, true},
-    {true, false, true},
-    {true, false, true},
-    {true, false, true},
+    {false, false, false}, {true, false, true}, {true, false, true},
+    {true, false, true},   {true, false, true},
 };
 int houseBuild;
 int posPoints, posPoints1, posPoints2, posPointsTop;

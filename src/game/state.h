@@ -8,55 +8,55 @@ enum { FOREST = 1, PASTURE, FIELD, MOUNTAIN, CLAYPIT, DESERT };
 enum { NUM_TILES = 19, NUM_SPOTS = 54, NUM_EDGES = 72, NUM_HARBOURS = 9 };
 
 // Board
-extern int model[19];       // terrain kind of each tile
-extern int number[19];      // dice number of each tile
-extern int houses[54][8];   // per spot: numbers [0-2], terrains [3-5], level [6], owner [7]
-extern int streets[72];     // owner of the road on each edge, 0 none
-extern int dice[12][3];     // production list of a roll: kind, level, owner
-extern int k;               // entries in dice
-extern int zufall1, zufall2, zufall;  // the two dice and their sum
+extern int model[19];     // terrain kind of each tile
+extern int number[19];    // dice number of each tile
+extern int houses[54][8]; // per spot: numbers [0-2], terrains [3-5], level [6], owner [7]
+extern int streets[72];   // owner of the road on each edge, 0 none
+extern int dice[12][3];   // production list of a roll: kind, level, owner
+extern int k;             // entries in dice
+extern int zufall1, zufall2, zufall; // the two dice and their sum
 
 // Players and progress
-extern int playersPicked;     // seats in play, 1-4
-extern bool playerKI[5];      // seat played by the computer
-extern int player;            // whose turn it is
-extern int resources[5][6];   // [p][0] victory points, [p][1-5] cards
-extern int winPoints;         // points to win, from the configuration, held to 4..12
-extern int runde;             // round counter
-extern bool win;              // game over; player is the winner
-extern int firstTime;         // opening placements made
+extern int playersPicked;   // seats in play, 1-4
+extern bool playerKI[5];    // seat played by the computer
+extern int player;          // whose turn it is
+extern int resources[5][6]; // [p][0] victory points, [p][1-5] cards
+extern int winPoints;       // points to win, from the configuration, held to 4..12
+extern int runde;           // round counter
+extern bool win;            // game over; player is the winner
+extern int firstTime;       // opening placements made
 
 // Turn phases and requests served later in the same or the next idle pass
-extern bool playersChoice;  // seat selection shown, game not started
-extern bool wuerfeln;       // a human roll is due
-extern bool next;           // rolled: trade, build and end of turn are open
-extern bool trade;          // trade dialog open
-extern bool build;          // clicks on spots and edges build
-extern bool buildFT;        // request: recompute the build offers
-extern bool redraw;         // request: rebuild the piece meshes
-extern bool playerCheck;    // request: pass the turn during the opening
+extern bool playersChoice; // seat selection shown, game not started
+extern bool wuerfeln;      // a human roll is due
+extern bool next;          // rolled: trade, build and end of turn are open
+extern bool trade;         // trade dialog open
+extern bool build;         // clicks on spots and edges build
+extern bool buildFT;       // request: recompute the build offers
+extern bool redraw;        // request: rebuild the piece meshes
+extern bool playerCheck;   // request: pass the turn during the opening
 
 // Trade
-extern int tradeArray[5][2];  // [kind-1][0] cards given, [kind-1][1] cards received
-extern int tradeStep[5];      // bank rate per kind: 4, 3 or 2 for one
-extern int tradePlayer;       // partner: 0 bank, 1-4 a player
-extern int tradeItem;         // kind-1 paid to the bank
-extern int tradePicked1;      // kind whose incoming amount changes, 0 none
-extern int tradePicked2;      // kind whose outgoing amount changes, 0 none
-extern bool tradeDelete;      // the pending change is a decrease
-extern bool tradeCheck;       // request: apply the pending change
-extern bool tradeModus;       // request: recompute tradeStep
-extern bool kiTrade;          // the computer has finished trading this turn
-extern bool player3too1[7];   // computer p holds a 3:1 harbour; [0] search scratch
+extern int tradeArray[5][2]; // [kind-1][0] cards given, [kind-1][1] cards received
+extern int tradeStep[5];     // bank rate per kind: 4, 3 or 2 for one
+extern int tradePlayer;      // partner: 0 bank, 1-4 a player
+extern int tradeItem;        // kind-1 paid to the bank
+extern int tradePicked1;     // kind whose incoming amount changes, 0 none
+extern int tradePicked2;     // kind whose outgoing amount changes, 0 none
+extern bool tradeDelete;     // the pending change is a decrease
+extern bool tradeCheck;      // request: apply the pending change
+extern bool tradeModus;      // request: recompute tradeStep
+extern bool kiTrade;         // the computer has finished trading this turn
+extern bool player3too1[7];  // computer p holds a 3:1 harbour; [0] search scratch
 
 // Computer player
-extern int kiTurn;                 // step of the computer turn machine, 0 none
-extern int kiTime;                 // when the current delay began
-extern int kiWait1, kiWait2;       // delays between computer steps, ms
-extern bool fastForward;           // left button held during a computer turn
-extern bool buildHouse[5][3];      // wishes: road, settlement, city
-extern int houseBuild;             // spot of the wished settlement
-extern int posPoints, posPoints1, posPoints2, posPointsTop;  // search scores
+extern int kiTurn;            // step of the computer turn machine, 0 none
+extern int kiTime;            // when the current delay began
+extern int kiWait1, kiWait2;  // delays between computer steps, ms
+extern bool fastForward;      // left button held during a computer turn
+extern bool buildHouse[5][3]; // wishes: road, settlement, city
+extern int houseBuild;        // spot of the wished settlement
+extern int posPoints, posPoints1, posPoints2, posPointsTop; // search scores
 
 // Input
 extern int picked;                    // pick name of the last click, human or computer
@@ -67,8 +67,8 @@ extern int x1, y01, z1;               // cursor at the start of a drag
 extern float x2, y2, z2;              // rX, rY, zoom at the start of a drag
 
 // Interface switches
-extern bool interfaceToggle;  // building-costs card shown
-extern bool options;          // options panel shown
+extern bool interfaceToggle; // building-costs card shown
+extern bool options;         // options panel shown
 extern bool light;
 extern bool wire;
 extern bool fps;
@@ -80,7 +80,7 @@ extern float rX, rY, zoom, trans1, trans2;
 extern float zoomFactor, rspeed, transSpeed;
 extern int transLimit;
 extern float xAngle, yAngle, yBorder, zDistance, zBorder, roomDistance;
-extern float xLimit, yLimit, zLimit;  // mouse-drag scales, fixed at start
+extern float xLimit, yLimit, zLimit; // mouse-drag scales, fixed at start
 
 // Timing and animation
 extern int frames;
@@ -90,9 +90,9 @@ extern int waveCount;
 extern float hold;
 
 // Display settings
-extern int width, height;            // the virtual screen, 1280 x 1024, never changed
-extern int font, font3D;             // GLUT font handles as small integers
-extern int xInterface, yInterface;   // overlay layout units
-extern int resolution;               // display-mode ladder selector
-extern float sizeTex, skyCorection;  // sky box half size and face inset
-extern char s[30];                   // text buffer of the overlay
+extern int width, height;           // the virtual screen, 1280 x 1024, never changed
+extern int font, font3D;            // GLUT font handles as small integers
+extern int xInterface, yInterface;  // overlay layout units
+extern int resolution;              // display-mode ladder selector
+extern float sizeTex, skyCorection; // sky box half size and face inset
+extern char s[30];                  // text buffer of the overlay

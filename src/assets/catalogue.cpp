@@ -1,0 +1,4 @@
+// Placeholder catalogue until the loaders land.
+#include "catalogue.h"
+
+void initScene() {}

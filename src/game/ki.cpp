@@ -1,0 +1,4 @@
+// Placeholder computer player until it lands.
+#include "ki.h"
+
+void kiStep(int) {}

@@ -1,0 +1,4 @@
+// Placeholder frame until the scene drawing lands.
+#include "draw.h"
+
+void draw(unsigned int) {}
