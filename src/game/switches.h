@@ -1,0 +1,12 @@
+// Interface switches shared by the option buttons and the keyboard.
+#pragma once
+
+// Each flips its flag and applies its side effect through the platform hooks.
+void toggleLight();     // light; GL lighting on or off
+void toggleWire();      // wire; polygon mode and line width
+void toggleFps();       // fps; frame counting starts or stops
+void toggleNumbers();   // numberShow
+void togglePortSigns(); // portSign
+
+// The view straight down on the board: rX 90, rY 0, zoom -380, no shift.
+void centerView();
