@@ -1,7 +1,28 @@
 // Mouse, keyboard and camera input: the GLUT input callbacks and the pick reduction.
 #pragma once
 
+// GLUT's codes for buttons, button states and the special keys read here; the windowed shell
+// checks them against GLUT's own headers.
+enum { MOUSE_LEFT = 0, MOUSE_MIDDLE = 1, MOUSE_RIGHT = 2 };
+enum { MOUSE_PRESS = 0, MOUSE_RELEASE = 1 };
+enum { SPECIAL_F2 = 2, SPECIAL_F3 = 3, SPECIAL_F4 = 4, SPECIAL_LEFT = 100, SPECIAL_RIGHT = 102 };
+
+// Words in the selection buffer of one pick: 128 records of one name each.
+enum { PICK_BUFFER_WORDS = 512 };
+
+// GLUT callbacks. mouse makes the selection pass when mouseButton asks for one.
 void mouse(int button, int state, int x, int y);
 void mouseMotion(int x, int y);
 void key(unsigned char key, int x, int y);
 void key2(int key, int x, int y);
+
+// The button logic of mouse without the selection pass: sets the click flags, the computer's
+// pace and the drag anchors. Returns true when the press at (x, y) is to be picked: a left
+// press during a human turn.
+bool mouseButton(int button, int state, int x, int y);
+
+// Reduces the hit records of a selection pass to one pick name in picked: the nearest record
+// before the last one that came nearer (the overlay texts, always drawn last and nearest).
+// No hits, an overflow (hits < 0) or no such record leave picked unchanged. Never reads
+// beyond `words` words of buffer.
+void processHits(int hits, const unsigned int* buffer, int words = PICK_BUFFER_WORDS);

@@ -1,10 +1,46 @@
-// Placeholder input callbacks until the input lands.
-#include "input.h"
-#include "app/platform.h"
+// The mouse callback with its selection pass: what lies under the cursor at a left press.
+#include <GL/freeglut.h>
 
-void mouse(int, int, int, int) {}
-void mouseMotion(int, int) {}
-void key(unsigned char c, int, int) {
-    if (c == 27) platform.quit(0);
+#include "input.h"
+
+#include "game/state.h"
+#include "render/draw.h"
+
+static_assert(MOUSE_LEFT == GLUT_LEFT_BUTTON && MOUSE_MIDDLE == GLUT_MIDDLE_BUTTON &&
+                  MOUSE_RIGHT == GLUT_RIGHT_BUTTON,
+              "mouse button codes");
+static_assert(MOUSE_PRESS == GLUT_DOWN && MOUSE_RELEASE == GLUT_UP, "mouse button states");
+static_assert(SPECIAL_F2 == GLUT_KEY_F2 && SPECIAL_F3 == GLUT_KEY_F3 && SPECIAL_F4 == GLUT_KEY_F4 &&
+                  SPECIAL_LEFT == GLUT_KEY_LEFT && SPECIAL_RIGHT == GLUT_KEY_RIGHT,
+              "special key codes");
+
+// Draws the frame once more in selection mode behind a 5 x 5 pixel pick matrix. The frustum
+// must be exactly the one resize sets, or picks drift away from what is seen.
+static void pickAt(int x, int y) {
+    GLuint buffer[PICK_BUFFER_WORDS];
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glSelectBuffer(PICK_BUFFER_WORDS, buffer);
+    glRenderMode(GL_SELECT);
+
+    const float r = (float)width / (float)height;
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluPickMatrix((GLdouble)x, (GLdouble)(viewport[3] - y), 5.0, 5.0, viewport);
+    glFrustum(-r, r, -1.0, 1.0, 2.0, roomDistance);
+    glMatrixMode(GL_MODELVIEW);
+    draw(GL_SELECT);
+
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glFlush();
+
+    const GLint hits = glRenderMode(GL_RENDER);
+    if (hits != 0) processHits(hits, buffer);
 }
-void key2(int, int, int) {}
+
+void mouse(int button, int state, int x, int y) {
+    if (mouseButton(button, state, x, y)) pickAt(x, y);
+}
