@@ -1,0 +1,43 @@
+// The interface in front of the scene: the panel slots in eye space and the overlay texts.
+#include <GL/freeglut.h>
+
+#include "app/shell.h"
+#include "assets/catalogue.h"
+#include "draw_local.h"
+#include "game/state.h"
+#include "layout.h"
+#include "overlay.h"
+
+// Panels ignore the camera. The depth test stays on: background panels at depth 4 lie a
+// hair behind the buttons at 3.9999, so a button always covers its panel.
+void drawPanels() {
+    for (int i = 0; i < 72; i++) {
+        const float* at = positionI[i];
+        glTranslatef(at[0], at[1], at[2]);
+        bindSlot(interfaceV[i], 300 + i);
+        drawFlat(interfaceV[i], 2);
+        glTranslatef(-at[0], -at[1], -at[2]);
+    }
+}
+
+static void glColour(float r, float g, float b) {
+    glColor3f(r, g, b);
+}
+
+static void glText(float x, float y, const char* text) {
+    renderBitmapString(x, y, glutFontFor(font), text);
+}
+
+// The texts go last and under name 0: in a selection pass the orthographic projection drops
+// the pick matrix, so every text records a hit nearer than anything else.
+void drawTexts() {
+    glPushMatrix();
+    setOrthographicProjection();
+    glLoadIdentity();
+    loadName(0);
+    overlayOutput.colour = glColour;
+    overlayOutput.text = glText;
+    drawOverlayTexts();
+    resetPerspectiveProjection();
+    glPopMatrix();
+}
