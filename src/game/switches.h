@@ -10,3 +10,7 @@ void togglePortSigns(); // portSign
 
 // The view straight down on the board: rX 90, rY 0, zoom -380, no shift.
 void centerView();
+
+// The two panels of the interface bar.
+void toggleCostsPanel();   // interfaceToggle; the building-costs card in slot 6
+void toggleOptionsPanel(); // options; the option buttons 65-70 and their panel 71

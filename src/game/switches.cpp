@@ -1,0 +1,47 @@
+// The interface switches: panels, display options and the view reset.
+#include "switches.h"
+#include "state.h"
+#include "assets/catalogue.h"
+#include "app/platform.h"
+
+void toggleLight() {
+    light = !light;
+    platform.setLighting(light);
+}
+
+void toggleWire() {
+    wire = !wire;
+    platform.setWireFrame(wire);
+}
+
+// Counting itself is done by the pass while the flag is on.
+void toggleFps() {
+    fps = !fps;
+}
+
+void toggleNumbers() {
+    numberShow = !numberShow;
+}
+
+void togglePortSigns() {
+    portSign = !portSign;
+}
+
+void centerView() {
+    rX = 90.0f;
+    rY = 0.0f;
+    zoom = -380.0f;
+    trans1 = 0.0f;
+    trans2 = 0.0f;
+}
+
+void toggleCostsPanel() {
+    interfaceToggle = !interfaceToggle;
+    interfaceV[6] = interfaceToggle ? interface2 : deleteObj;
+}
+
+void toggleOptionsPanel() {
+    options = !options;
+    for (int i = 65; i <= 70; i++) interfaceV[i] = options ? interface4 : deleteObj;
+    interfaceV[71] = options ? interfaceOp : deleteObj;
+}
