@@ -3,6 +3,7 @@
 
 #include "app/platform.h"
 #include "game/state.h"
+#include "game/switches.h"
 
 // Each step is tested before it is taken, so the keys stop exactly on the limits.
 void key(unsigned char c, int, int) {
@@ -29,10 +30,13 @@ void key(unsigned char c, int, int) {
         if (zoom <= zBorder - zoomFactor) zoom += zoomFactor;
         break;
     case 'm':
+        centerView();
         break;
     case 'n':
+        toggleNumbers();
         break;
     case 'b':
+        togglePortSigns();
         break;
     default:
         break;
@@ -43,10 +47,13 @@ void key(unsigned char c, int, int) {
 void key2(int code, int, int) {
     switch (code) {
     case SPECIAL_F2:
+        toggleFps();
         break;
     case SPECIAL_F3:
+        toggleWire();
         break;
     case SPECIAL_F4:
+        toggleLight();
         break;
     case SPECIAL_LEFT:
         if (trans1 > -transLimit) trans1 -= transSpeed;
