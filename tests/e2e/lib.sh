@@ -1,0 +1,148 @@
+# Shared helpers of the end-to-end tests: a game in a scratch copy of the run folder on the
+# test X server, screenshots, clicks and keys, and pixel checks. Sourced by every test.
+# Environment (set by ctest): QV_RUN the built run folder, QV_PROBE the probe helper,
+# QV_OUT the folder for screenshots, DISPLAY the test X server.
+set -u
+
+QV_OUT=${QV_OUT:-/tmp/quelvane-e2e}
+test_name=$(basename "$0" .sh)
+out="$QV_OUT/$test_name"
+rm -rf "$out"
+mkdir -p "$out"
+failures=0
+game_pid=""
+game_dir=""
+
+log() { echo "[$test_name] $*"; }
+fail() {
+    echo "[$test_name] FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+check() { # check DESCRIPTION COMMAND...: runs the command, counts a failure if it fails
+    local what=$1
+    shift
+    if "$@"; then log "ok: $what"; else fail "$what"; fi
+}
+
+# A scratch copy of the run folder with its own ZAVK.cfg; the asset folders are shared.
+make_run_dir() { # make_run_dir CONFIG_TEXT
+    game_dir=$(mktemp -d /tmp/quelvane-e2e-run.XXXXXX)
+    cp "$QV_RUN/quelvane" "$game_dir/"
+    for d in models texturen; do [ -d "$QV_RUN/$d" ] && ln -s "$QV_RUN/$d" "$game_dir/$d"; done
+    if [ -n "$1" ]; then printf '%s\n' "$1" >"$game_dir/ZAVK.cfg"; fi
+    return 0
+}
+
+# Starts the game at 1280 x 1024 and waits until its full-screen window shows frames.
+game_start() { # game_start [winPoints]
+    make_run_dir "$(printf 'resolution = 3\nwinPoints = %s' "${1:-10}")"
+    (cd "$game_dir" && exec ./quelvane >"$out/game.stdout" 2>"$out/game.stderr") &
+    game_pid=$!
+    local i
+    for i in $(seq 1 300); do
+        if ! kill -0 "$game_pid" 2>/dev/null; then
+            fail "the game ended during start-up"
+            return 1
+        fi
+        if xwininfo -root -children 2>/dev/null | grep -q '1280x1024+0+0'; then
+            sleep 1.5 # the first frames, and the loaders' textures
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no full-screen window after 30 s"
+    return 1
+}
+
+# Waits for the game to end; prints its exit status.
+game_wait() { # game_wait SECONDS
+    local i
+    for i in $(seq 1 $(($1 * 10))); do
+        if ! kill -0 "$game_pid" 2>/dev/null; then
+            wait "$game_pid"
+            echo $?
+            game_pid=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo running
+}
+
+game_stop() {
+    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
+        kill "$game_pid"
+        wait "$game_pid" 2>/dev/null
+    fi
+    game_pid=""
+    [ -n "$game_dir" ] && rm -rf "$game_dir"
+    game_dir=""
+}
+
+finish() {
+    game_stop
+    xdotool mouseup 1 mouseup 2 mouseup 3 2>/dev/null
+    if [ "$failures" -gt 0 ]; then
+        echo "[$test_name] $failures check(s) failed; screenshots in $out" >&2
+        exit 1
+    fi
+    log "all checks passed"
+    exit 0
+}
+trap 'game_stop' EXIT
+
+# A screenshot of the whole screen as NAME.png (to look at) and NAME.ppm (to measure).
+shot() { # shot NAME
+    import -window root "$out/$1.png"
+    convert "$out/$1.png" "$out/$1.ppm"
+}
+
+settle() { sleep "${1:-0.6}"; } # a few frames for idle to act and display to show it
+
+click() { # click X Y [BUTTON]
+    xdotool mousemove "$1" "$2"
+    sleep 0.15
+    xdotool click "${3:-1}"
+    settle
+}
+
+press_key() { # press_key KEYSYM...
+    local k
+    for k in "$@"; do
+        xdotool key "$k"
+        sleep 0.05
+    done
+    settle
+}
+
+# Screen position of a board place or panel: "X Y".
+where() { "$QV_PROBE" "$@"; }
+click_at() { # click_at spot|edge|panel|tile|sign N [lift rX rY zoom trans1 trans2]
+    local xy
+    xy=$(where "$@") || return 1
+    # shellcheck disable=SC2086
+    click $xy
+}
+
+# Pixels of colour (R G B) within TOL in a box of a screenshot.
+count() { # count NAME X0 Y0 X1 Y1 R G B [TOL]
+    local name=$1
+    shift
+    "$QV_PROBE" count "$out/$name.ppm" "$@"
+}
+# Pixels that differ between two screenshots in a box.
+changed() { # changed A B X0 Y0 X1 Y1 [TOL]
+    "$QV_PROBE" diff "$out/$1.ppm" "$out/$2.ppm" "${@:3}"
+}
+colour() { "$QV_PROBE" colour "$out/$1.ppm" "$2" "$3"; }
+
+at_least() { [ "$1" -ge "$2" ]; }
+at_most() { [ "$1" -le "$2" ]; }
+
+# A box of half-size R around the screen position of a place or panel: "X0 Y0 X1 Y1".
+box_around() { # box_around R what N [lift ...]
+    local r=$1 x y
+    shift
+    read -r x y < <(where "$@")
+    echo $((x - r)) $((y - r)) $((x + r)) $((y + r))
+}

@@ -1,0 +1,188 @@
+// Test helper for the end-to-end runs: where board places and panels land on the screen, and
+// pixel counts in screenshots (binary PPM) to tell what the game drew.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "render/layout.h"
+
+namespace {
+
+const int screenW = 1280, screenH = 1024;
+
+struct Camera {
+    float rX = 30, rY = 0, zoom = -300, trans1 = 0, trans2 = 0;
+};
+
+struct Vec {
+    double x, y, z;
+};
+
+Vec rotX(Vec v, double deg) {
+    const double a = deg * M_PI / 180, c = std::cos(a), s = std::sin(a);
+    return {v.x, c * v.y - s * v.z, s * v.y + c * v.z};
+}
+
+Vec rotY(Vec v, double deg) {
+    const double a = deg * M_PI / 180, c = std::cos(a), s = std::sin(a);
+    return {c * v.x + s * v.z, v.y, -s * v.x + c * v.z};
+}
+
+Vec rotZ(Vec v, double deg) {
+    const double a = deg * M_PI / 180, c = std::cos(a), s = std::sin(a);
+    return {c * v.x - s * v.y, s * v.x + c * v.y, v.z};
+}
+
+// The frame's camera: translate, rotate rX about x, rY about y, -90 about x, 30 about z, so
+// a board point passes through them from the last to the first; then the frustum
+// (-1.25, 1.25, -1, 1, 2, 3300) over the 1280 x 1024 viewport, y counted from the top.
+bool project(const Camera& cam, Vec p, int& px, int& py) {
+    Vec e = rotZ(p, 30);
+    e = rotX(e, -90);
+    e = rotY(e, cam.rY);
+    e = rotX(e, cam.rX);
+    e = {e.x + cam.trans1, e.y + cam.trans2, e.z + cam.zoom};
+    if (e.z >= -2) return false;
+    const double nx = 1.6 * e.x / -e.z, ny = 2.0 * e.y / -e.z;
+    px = (int)std::lround((nx + 1) / 2 * screenW);
+    py = (int)std::lround((1 - ny) / 2 * screenH);
+    return true;
+}
+
+// Panels sit about 4 units in front of the eye, where one unit covers 256 pixels.
+void projectPanel(int slot, int& px, int& py) {
+    const double scale = 1.0 / -positionI[slot][2];
+    px = (int)std::lround((1.6 * positionI[slot][0] * scale + 1) / 2 * screenW);
+    py = (int)std::lround((1 - 2.0 * positionI[slot][1] * scale) / 2 * screenH);
+}
+
+struct Image {
+    int w = 0, h = 0;
+    std::vector<unsigned char> rgb;
+    bool load(const char* path) {
+        FILE* f = std::fopen(path, "rb");
+        if (!f) return false;
+        int maxval = 0;
+        const bool ok = std::fscanf(f, "P6 %d %d %d", &w, &h, &maxval) == 3 && maxval == 255 &&
+                        w > 0 && h > 0 && std::fgetc(f) != EOF;
+        if (ok) {
+            rgb.resize((size_t)w * h * 3);
+            if (std::fread(rgb.data(), 1, rgb.size(), f) != rgb.size()) rgb.clear();
+        }
+        std::fclose(f);
+        return ok && !rgb.empty();
+    }
+    const unsigned char* at(int x, int y) const { return &rgb[((size_t)y * w + x) * 3]; }
+};
+
+struct Box {
+    int x0, y0, x1, y1;
+    void clip(const Image& img) {
+        if (x0 < 0) x0 = 0;
+        if (y0 < 0) y0 = 0;
+        if (x1 >= img.w) x1 = img.w - 1;
+        if (y1 >= img.h) y1 = img.h - 1;
+    }
+};
+
+bool near(const unsigned char* p, const int c[3], int tol) {
+    for (int i = 0; i < 3; i++)
+        if (std::abs(p[i] - c[i]) > tol) return false;
+    return true;
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: probe spot|edge|tile|sign S [lift] [rX rY zoom trans1 trans2]\n"
+                         "       probe panel SLOT\n"
+                         "       probe count IMG.ppm X0 Y0 X1 Y1 R G B [TOL]\n"
+                         "       probe diff A.ppm B.ppm X0 Y0 X1 Y1 [TOL]\n"
+                         "       probe colour IMG.ppm X Y\n");
+    return 2;
+}
+
+int place(int argc, char** argv) {
+    const char* what = argv[1];
+    const int i = std::atoi(argv[2]);
+    const double lift = argc > 3 ? std::atof(argv[3]) : 0;
+    Camera cam;
+    if (argc > 8) {
+        cam.rX = std::atof(argv[4]);
+        cam.rY = std::atof(argv[5]);
+        cam.zoom = std::atof(argv[6]);
+        cam.trans1 = std::atof(argv[7]);
+        cam.trans2 = std::atof(argv[8]);
+    }
+    Vec p;
+    if (!std::strcmp(what, "spot") && i >= 0 && i < 54)
+        p = {positionH[i][0], positionH[i][1], positionH[i][2]};
+    else if (!std::strcmp(what, "edge") && i >= 0 && i < 72)
+        p = {positionS[i][0], positionS[i][1], positionS[i][2]};
+    else if (!std::strcmp(what, "tile") && i >= 0 && i < 29)
+        p = {positionM[i][0], positionM[i][1], positionM[i][2]};
+    else if (!std::strcmp(what, "sign") && i >= 0 && i < 9)
+        p = {positionW[i][0], positionW[i][1], positionW[i][2]};
+    else
+        return usage();
+    p.z += lift;
+    int px, py;
+    if (!project(cam, p, px, py)) return 1;
+    std::printf("%d %d\n", px, py);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) return usage();
+    const char* cmd = argv[1];
+    if (!std::strcmp(cmd, "panel")) {
+        const int slot = std::atoi(argv[2]);
+        if (slot < 0 || slot >= 72) return usage();
+        int px, py;
+        projectPanel(slot, px, py);
+        std::printf("%d %d\n", px, py);
+        return 0;
+    }
+    if (!std::strcmp(cmd, "count") && argc >= 10) {
+        Image img;
+        if (!img.load(argv[2])) return 2;
+        Box b = {std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])};
+        const int c[3] = {std::atoi(argv[7]), std::atoi(argv[8]), std::atoi(argv[9])};
+        const int tol = argc > 10 ? std::atoi(argv[10]) : 30;
+        b.clip(img);
+        long n = 0;
+        for (int y = b.y0; y <= b.y1; y++)
+            for (int x = b.x0; x <= b.x1; x++) n += near(img.at(x, y), c, tol);
+        std::printf("%ld\n", n);
+        return 0;
+    }
+    if (!std::strcmp(cmd, "diff") && argc >= 8) {
+        Image a, b;
+        if (!a.load(argv[2]) || !b.load(argv[3]) || a.w != b.w || a.h != b.h) return 2;
+        Box box = {std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]), std::atoi(argv[7])};
+        const int tol = argc > 8 ? std::atoi(argv[8]) : 30;
+        box.clip(a);
+        long n = 0;
+        for (int y = box.y0; y <= box.y1; y++)
+            for (int x = box.x0; x <= box.x1; x++) {
+                const unsigned char* p = b.at(x, y);
+                const int c[3] = {p[0], p[1], p[2]};
+                n += !near(a.at(x, y), c, tol);
+            }
+        std::printf("%ld\n", n);
+        return 0;
+    }
+    if (!std::strcmp(cmd, "colour") && argc >= 5) {
+        Image img;
+        if (!img.load(argv[2])) return 2;
+        const int x = std::atoi(argv[3]), y = std::atoi(argv[4]);
+        if (x < 0 || y < 0 || x >= img.w || y >= img.h) return 2;
+        const unsigned char* p = img.at(x, y);
+        std::printf("%d %d %d\n", p[0], p[1], p[2]);
+        return 0;
+    }
+    if (argc >= 3) return place(argc, argv);
+    return usage();
+}
