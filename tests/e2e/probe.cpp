@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "game/board.h"
 #include "render/layout.h"
 
 namespace {
@@ -94,11 +95,13 @@ bool near(const unsigned char* p, const int c[3], int tol) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: probe spot|edge|tile|sign S [lift] [rX rY zoom trans1 trans2]\n"
-                         "       probe panel SLOT\n"
-                         "       probe count IMG.ppm X0 Y0 X1 Y1 R G B [TOL]\n"
-                         "       probe diff A.ppm B.ppm X0 Y0 X1 Y1 [TOL]\n"
-                         "       probe colour IMG.ppm X Y\n");
+    std::fprintf(stderr,
+                 "usage: probe spot|edge|tile|sign S [lift] [rX rY zoom trans1 trans2]\n"
+                 "       probe panel SLOT\n"
+                 "       probe spot-edges S | probe spot-neighbours S | probe edge-spots E\n"
+                 "       probe count IMG.ppm X0 Y0 X1 Y1 R G B [TOL]\n"
+                 "       probe diff A.ppm B.ppm X0 Y0 X1 Y1 [TOL]\n"
+                 "       probe colour IMG.ppm X Y\n");
     return 2;
 }
 
@@ -143,6 +146,22 @@ int main(int argc, char** argv) {
         int px, py;
         projectPanel(slot, px, py);
         std::printf("%d %d\n", px, py);
+        return 0;
+    }
+    // Topology, for choosing legal places: lists without the missing (-1) entries.
+    const int n = std::atoi(argv[2]);
+    const int* row = nullptr;
+    int from = 0, to = 0;
+    if (!std::strcmp(cmd, "spot-edges") && n >= 0 && n < 54)
+        row = availableCheck1[n], from = 3, to = 6;
+    if (!std::strcmp(cmd, "spot-neighbours") && n >= 0 && n < 54)
+        row = availableCheck1[n], from = 0, to = 3;
+    if (!std::strcmp(cmd, "edge-spots") && n >= 0 && n < 72)
+        row = availableCheck2[n], from = 0, to = 2;
+    if (row) {
+        for (int i = from; i < to; i++)
+            if (row[i] >= 0) std::printf("%d ", row[i]);
+        std::printf("\n");
         return 0;
     }
     if (!std::strcmp(cmd, "count") && argc >= 10) {
