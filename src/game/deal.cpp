@@ -36,7 +36,7 @@ static void dealValues(int* out, const int* limit, int first, int count) {
     }
 }
 
-static void fillSpotRecords() {
+void fillSpotRecords() {
     for (int s = 0; s < NUM_SPOTS; s++) {
         for (int j = 0; j < 3; j++) {
             int tile = spotTiles[s][j];

@@ -1,0 +1,260 @@
+// Test helpers for the rules: fake platform, distinct prototypes, clicks through the
+// handshake, and snapshots of the whole game state and every display slot.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/platform.h"
+#include "assets/catalogue.h"
+#include "game/idle.h"
+#include "game/state.h"
+
+namespace gt {
+
+inline int clockMs = 0;       // the fake pass clock
+inline int quitCalls = 0;     // platform.quit calls
+inline int quitStatus = -1;   // status of the last one
+inline int lightingCalls = 0; // platform.setLighting calls
+inline bool lastLighting = true;
+inline int wireCalls = 0;
+inline bool lastWire = false;
+
+inline int fakeMilliseconds() {
+    return clockMs;
+}
+inline void fakeQuit(int status) {
+    quitCalls++;
+    quitStatus = status;
+}
+inline void fakeLighting(bool on) {
+    lightingCalls++;
+    lastLighting = on;
+}
+inline void fakeWire(bool on) {
+    wireCalls++;
+    lastWire = on;
+}
+
+// Texture names that tell the prototypes apart in the slots; every prototype gets one
+// polygon so that a shown slot is not empty.
+enum {
+    TEX_TERRAIN = 10,       // objectF0..F7: 10..17
+    TEX_SETTLEMENT = 21,    // object1..4: 21..24
+    TEX_CITY = 25,          // object5..8: 25..28
+    TEX_ROAD = 29,          // object9..12: 29..32
+    TEX_BUILD = 40,         // buildV[i]: 40 + i
+    TEX_TRADE = 60,         // tradeV[i]: 60 + i
+    TEX_DICE = 70,          // diceV[i]: 70 + i
+    TEX_COSTS = 80,         // interface2
+    TEX_BUTTON = 81,        // interface4
+    TEX_DIALOG = 82,        // interface5
+    TEX_POINTER = 83,       // interfaceP
+    TEX_OPTIONS = 84,       // interfaceOp
+    TEX_OPTION_BUTTON = 85, // interfaceOpB
+};
+
+inline void mark(obj_type& o, int tex) {
+    o.texture_id = tex;
+    o.polygon_count = 1;
+}
+
+// Installs the fakes and marks the prototypes; the slots stay as scene set-up would leave
+// the ones the rules touch (the seat panel and the bar buttons shown).
+inline void setUpGame() {
+    platform.milliseconds = fakeMilliseconds;
+    platform.quit = fakeQuit;
+    platform.setLighting = fakeLighting;
+    platform.setWireFrame = fakeWire;
+    clockMs = 1000;
+    obj_type* terrain[8] = {&objectF0, &objectF1, &objectF2, &objectF3,
+                            &objectF4, &objectF5, &objectF6, &objectF7};
+    for (int i = 0; i < 8; i++) mark(*terrain[i], TEX_TERRAIN + i);
+    obj_type* pieces[12] = {&object1, &object2, &object3, &object4,  &object5,  &object6,
+                            &object7, &object8, &object9, &object10, &object11, &object12};
+    for (int i = 0; i < 12; i++) mark(*pieces[i], TEX_SETTLEMENT + i);
+    for (int i = 0; i < 15; i++) mark(buildV[i], TEX_BUILD + i);
+    for (int i = 0; i < 7; i++) mark(tradeV[i], TEX_TRADE + i);
+    for (int i = 0; i < 6; i++) mark(diceV[i], TEX_DICE + i);
+    mark(interface2, TEX_COSTS);
+    mark(interface4, TEX_BUTTON);
+    mark(interface5, TEX_DIALOG);
+    mark(interfaceP, TEX_POINTER);
+    mark(interfaceOp, TEX_OPTIONS);
+    mark(interfaceOpB, TEX_OPTION_BUTTON);
+    std::memset(&deleteObj, 0, sizeof deleteObj);
+    for (int i = 50; i <= 63; i++) interfaceV[i] = interface4;
+    interfaceV[9] = interfaceV[64] = interfaceOpB;
+    interfaceV[10] = interfaceV[11] = interfaceV[12] = interface4;
+}
+
+inline void pass() {
+    idle();
+}
+
+// One press and release of the left button over `pick`, with one pass in between.
+inline void press(int pick) {
+    picked = pick;
+    lButtonDown = true;
+    lButtonOneTime = false;
+    idle();
+    lButtonDown = false;
+    lButtonOneTime = false;
+}
+
+// A fake clock value whose seed makes the next two dice show a and b sum `sum`.
+inline int clockForRoll(int sum, int from = 1000) {
+    for (int t = from;; t++) {
+        srand(t);
+        int a = rand() % 6 + 1;
+        int b = rand() % 6 + 1;
+        if (a + b == sum) return t;
+    }
+}
+
+inline bool shows(const obj_type& slot, int tex) {
+    return slot.polygon_count > 0 && slot.texture_id == tex;
+}
+inline bool empty(const obj_type& slot) {
+    return slot.polygon_count == 0 && slot.texture_id == 0;
+}
+
+// Starts a game of n people through the seat panel; the opening is due.
+inline void startPeople(int n) {
+    press(351 + n);
+    for (int q = 1; q <= n; q++) press(355 + q);
+    press(351);
+}
+
+// Places the current player's opening settlement on the first offered spot at or after
+// `from` (wrapping) and then his road on the first offered edge; returns the spot.
+inline int placeOpening(int from = 0) {
+    int p = player;
+    for (int i = 0; i < NUM_SPOTS; i++) {
+        int s = (from + i) % NUM_SPOTS;
+        if (!shows(housesV[s], TEX_BUILD + 3 * p + 1)) continue;
+        press(100 + s);
+        for (int e = 0; e < NUM_EDGES; e++) {
+            if (!shows(streetsV[e], TEX_BUILD + 3 * p)) continue;
+            press(200 + e);
+            return s;
+        }
+        return s;
+    }
+    return -1;
+}
+
+// Plays the whole opening of n people, the spots spread over the board.
+inline void playOpening() {
+    int n = playersPicked;
+    for (int i = 0; i < 2 * n; i++) placeOpening(i * 23 + 5);
+}
+
+inline int countLevel(int p, int level) {
+    int c = 0;
+    for (int s = 0; s < NUM_SPOTS; s++) c += houses[s][7] == p && houses[s][6] == level;
+    return c;
+}
+
+// The whole game state and the texture and polygon fields of every slot, by name.
+struct Snapshot {
+    std::vector<std::string> names;
+    std::vector<std::vector<unsigned char>> bytes;
+    std::vector<void*> where;
+
+    void add(const char* name, void* p, size_t n) {
+        names.push_back(name);
+        where.push_back(p);
+        const unsigned char* b = static_cast<const unsigned char*>(p);
+        bytes.emplace_back(b, b + n);
+    }
+    void addSlots(const char* name, obj_type* v, int count) {
+        for (int i = 0; i < count; i++) {
+            std::string n = std::string(name) + "[" + std::to_string(i) + "]";
+            names.push_back(n + ".texture_id");
+            where.push_back(&v[i].texture_id);
+            bytes.emplace_back((unsigned char*)&v[i].texture_id,
+                               (unsigned char*)&v[i].texture_id + sizeof(int));
+            names.push_back(n + ".polygon_count");
+            where.push_back(&v[i].polygon_count);
+            bytes.emplace_back((unsigned char*)&v[i].polygon_count,
+                               (unsigned char*)&v[i].polygon_count + sizeof(int));
+        }
+    }
+
+    // Names of the entries that differ from `other` (taken over the same globals).
+    std::vector<std::string> diff(const Snapshot& other) const {
+        std::vector<std::string> d;
+        for (size_t i = 0; i < names.size(); i++)
+            if (bytes[i] != other.bytes[i]) d.push_back(names[i]);
+        return d;
+    }
+    // Writes the recorded values back (the slots' other fields are zero in the tests).
+    void restore() const {
+        for (size_t i = 0; i < names.size(); i++)
+            std::memcpy(where[i], bytes[i].data(), bytes[i].size());
+    }
+};
+
+#define GT_ADD(var) snap.add(#var, (void*)&(var), sizeof(var))
+
+// Everything a command may change, except the click handshake itself.
+inline Snapshot takeSnapshot() {
+    Snapshot snap;
+    GT_ADD(model), GT_ADD(number), GT_ADD(houses), GT_ADD(streets), GT_ADD(dice), GT_ADD(k);
+    GT_ADD(zufall1), GT_ADD(zufall2), GT_ADD(zufall);
+    GT_ADD(playersPicked), GT_ADD(playerKI), GT_ADD(player), GT_ADD(resources);
+    GT_ADD(winPoints), GT_ADD(runde), GT_ADD(win), GT_ADD(firstTime);
+    GT_ADD(playersChoice), GT_ADD(wuerfeln), GT_ADD(next), GT_ADD(trade), GT_ADD(build);
+    GT_ADD(buildFT), GT_ADD(redraw), GT_ADD(playerCheck);
+    GT_ADD(tradeArray), GT_ADD(tradeStep), GT_ADD(tradePlayer), GT_ADD(tradeItem);
+    GT_ADD(tradePicked1), GT_ADD(tradePicked2), GT_ADD(tradeDelete), GT_ADD(tradeCheck);
+    GT_ADD(tradeModus), GT_ADD(kiTrade), GT_ADD(player3too1);
+    GT_ADD(kiTurn), GT_ADD(kiTime), GT_ADD(kiWait1), GT_ADD(kiWait2), GT_ADD(fastForward);
+    GT_ADD(buildHouse), GT_ADD(houseBuild);
+    GT_ADD(picked);
+    GT_ADD(interfaceToggle), GT_ADD(options), GT_ADD(light), GT_ADD(wire), GT_ADD(fps);
+    GT_ADD(numberShow), GT_ADD(portSign);
+    GT_ADD(rX), GT_ADD(rY), GT_ADD(zoom), GT_ADD(trans1), GT_ADD(trans2);
+    GT_ADD(frames), GT_ADD(frameTime), GT_ADD(frameRate), GT_ADD(waveCount);
+    snap.addSlots("modelV", modelV, 29);
+    snap.addSlots("housesV", housesV, 54);
+    snap.addSlots("streetsV", streetsV, 72);
+    snap.addSlots("portV", portV, 9);
+    snap.addSlots("pointerV", pointerV, 20);
+    snap.addSlots("interfaceV", interfaceV, 72);
+    return snap;
+}
+#undef GT_ADD
+
+inline std::string joined(const std::vector<std::string>& v) {
+    std::string s;
+    for (const std::string& n : v) s += (s.empty() ? "" : ", ") + n;
+    return s;
+}
+
+// True when a click on `pick` would change the game: clicks it, compares and puts
+// everything back as it was.
+inline bool clickActs(int pick) {
+    picked = pick;
+    Snapshot before = takeSnapshot();
+    press(pick);
+    Snapshot after = takeSnapshot();
+    bool acted = !before.diff(after).empty();
+    before.restore();
+    return acted;
+}
+
+// Cards of every player never below zero.
+inline bool cardsNonNegative() {
+    for (int p = 0; p < 5; p++)
+        for (int r = 0; r < 6; r++)
+            if (resources[p][r] < 0) return false;
+    return true;
+}
+
+} // namespace gt

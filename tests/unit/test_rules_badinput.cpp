@@ -1,0 +1,129 @@
+// Picks that match no command, or a command whose phase is not on, change nothing.
+#include "game_test_util.h"
+
+#include <climits>
+
+#include "game/rules.h"
+
+namespace {
+
+using namespace gt;
+
+struct Range {
+    int from, to;
+};
+
+// Walks every pick name from -1 to 400 and some far outside; only the picks in `acting`
+// (and the interface switches, which act in every phase) may change anything.
+void walk(const char* phase, std::vector<Range> acting) {
+    acting.push_back({309, 309});
+    acting.push_back({312, 312});
+    acting.push_back({364, 370});
+    std::vector<int> picks = {INT_MIN, -100000, -300, -200,  -100,   -2,
+                              401,     500,     1000, 65535, INT_MAX};
+    for (int pk = -1; pk <= 400; pk++) picks.push_back(pk);
+    int acted = 0;
+    for (int pk : picks) {
+        bool listed = false;
+        for (const Range& r : acting) listed |= pk >= r.from && pk <= r.to;
+        picked = pk;
+        Snapshot before = takeSnapshot();
+        press(pk);
+        std::vector<std::string> d = before.diff(takeSnapshot());
+        if (!listed) {
+            EXPECT_TRUE(d.empty()) << phase << ": pick " << pk << " changed " << joined(d);
+        }
+        acted += !d.empty();
+        before.restore();
+    }
+    EXPECT_GT(acted, 8) << phase; // the walk itself reaches the commands
+}
+
+TEST(RulesBadInput, OnlyThePhasesCommandsAct) {
+    setUpGame();
+    walk("seat selection", {{351, 363}});
+
+    startPeople(2);
+    walk("opening, settlement due", {{100, 153}});
+    press(110);
+    walk("opening, road due", {{200, 271}});
+    press(203);
+    press(121);
+    press(216);
+    press(140);
+    press(243);
+    press(133);
+    press(248);
+    ASSERT_TRUE(wuerfeln);
+    walk("rolling", {{310, 310}});
+
+    for (int p = 1; p <= 2; p++)
+        for (int r = 1; r <= 5; r++) resources[p][r] = 5;
+    press(310);
+    ASSERT_TRUE(next);
+    walk("free phase", {{310, 311}});
+
+    press(310);
+    ASSERT_TRUE(trade);
+    walk("bank trade", {{310, 311}, {314, 314}, {320, 349}});
+    press(347);
+    ASSERT_EQ(tradePlayer, 2);
+    walk("player trade", {{310, 311}, {314, 314}, {320, 349}});
+
+    press(310);
+    ASSERT_TRUE(build);
+    walk("building", {{311, 311}, {100, 153}, {200, 271}});
+}
+
+TEST(RulesBadInput, CommandsOutsideTheirPhaseAndOutOfRangeArgumentsAreRefused) {
+    setUpGame();
+    // Before the start nobody is on turn: the game commands have nothing to act on.
+    Snapshot before = takeSnapshot();
+    clickSpot(10);
+    clickEdge(3);
+    showBuildOffers();
+    computeHarbourRates();
+    applyTradeChange();
+    carryOutTrade();
+    EXPECT_EQ(joined(before.diff(takeSnapshot())), "tradeStep") << "rates default to the bank";
+
+    startPeople(2);
+    before = takeSnapshot();
+    for (int bad : {-1, 54, 72, 1000, INT_MIN}) {
+        clickSpot(bad);
+        clickEdge(bad);
+        chooseBankItem(bad);
+        choosePlayerPartner(bad);
+        choosePlayerCount(bad);
+        chooseSeat(bad, false);
+    }
+    tradeItem = 7; // a pay kind no button can give
+    tradePicked1 = 3;
+    tradeCheck = true;
+    applyTradeChange();
+    tradeItem = 0;
+    EXPECT_TRUE(before.diff(takeSnapshot()).empty()) << joined(before.diff(takeSnapshot()));
+}
+
+// Holding the button dispatches once; the next command needs a release and a new press.
+TEST(RulesHandshake, OnePressOneCommand) {
+    setUpGame();
+    picked = 309;
+    lButtonDown = true;
+    lButtonOneTime = false;
+    pass();
+    EXPECT_TRUE(interfaceToggle);
+    EXPECT_TRUE(lButtonOneTime);
+    pass();
+    pass();
+    EXPECT_TRUE(interfaceToggle);
+    lButtonDown = false; // the release before the next frame: no command
+    lButtonOneTime = false;
+    pass();
+    EXPECT_TRUE(interfaceToggle);
+    lButtonDown = true;
+    pass();
+    EXPECT_FALSE(interfaceToggle);
+}
+
+} // namespace

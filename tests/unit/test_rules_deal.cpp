@@ -1,0 +1,139 @@
+// Seat selection, the random deal and the start of the game.
+#include "game_test_util.h"
+
+#include "game/board.h"
+#include "game/rules.h"
+
+namespace {
+
+using namespace gt;
+
+TEST(RulesSeatSelection, CountAndSeatButtonsRespectTheSeatsTakingPart) {
+    setUpGame();
+    EXPECT_EQ(playersPicked, 2);
+    EXPECT_TRUE(playerKI[1]);
+    EXPECT_FALSE(playerKI[2]);
+    EXPECT_TRUE(playerKI[3] && playerKI[4]);
+
+    press(358); // seat 3 human: only two seats take part
+    press(363); // seat 4 computer
+    EXPECT_TRUE(playerKI[3]);
+    press(359);
+    EXPECT_TRUE(playerKI[4]);
+
+    press(356);
+    EXPECT_FALSE(playerKI[1]);
+    press(361);
+    EXPECT_TRUE(playerKI[2]);
+    press(357);
+    EXPECT_FALSE(playerKI[2]);
+
+    press(355);
+    EXPECT_EQ(playersPicked, 4);
+    press(359);
+    EXPECT_FALSE(playerKI[4]);
+    press(352); // lowering keeps the dropped seats' flags
+    EXPECT_EQ(playersPicked, 1);
+    EXPECT_FALSE(playerKI[4]);
+    press(360);
+    EXPECT_TRUE(playerKI[1]);
+    EXPECT_TRUE(playersChoice);
+    EXPECT_EQ(player, 0);
+}
+
+TEST(RulesSeatSelection, StartHidesThePanelAndOpensWithPlayerOne) {
+    setUpGame();
+    press(356); // seat 1 human
+    press(351);
+    EXPECT_FALSE(playersChoice);
+    EXPECT_TRUE(build);
+    EXPECT_EQ(player, 1);
+    EXPECT_EQ(kiTurn, 0);
+    EXPECT_EQ(firstTime, 0);
+    for (int i = 50; i <= 63; i++) EXPECT_TRUE(empty(interfaceV[i])) << i;
+    // The same pass refreshed the pieces and put up the opening settlement offers.
+    EXPECT_FALSE(redraw);
+    EXPECT_FALSE(buildFT);
+    for (int s = 0; s < NUM_SPOTS; s++) EXPECT_TRUE(shows(housesV[s], TEX_BUILD + 4)) << s;
+    for (int e = 0; e < NUM_EDGES; e++) EXPECT_TRUE(empty(streetsV[e])) << e;
+    for (int t = 0; t < NUM_TILES; t++) EXPECT_TRUE(shows(modelV[t], TEX_TERRAIN + model[t])) << t;
+    for (int i = 19; i <= 27; i++) EXPECT_TRUE(shows(modelV[i], TEX_TERRAIN + 7));
+    EXPECT_TRUE(shows(modelV[28], TEX_TERRAIN));
+
+    // The first spot click places player 1's settlement; the seat panel is gone for good.
+    press(110);
+    EXPECT_EQ(houses[10][6], 1);
+    EXPECT_EQ(houses[10][7], 1);
+    int before = playersPicked;
+    press(354);
+    press(351);
+    EXPECT_EQ(playersPicked, before);
+    EXPECT_EQ(houses[10][6], 1);
+}
+
+TEST(RulesSeatSelection, AComputerFirstSeatStartsItsTurnMachine) {
+    setUpGame();
+    press(351); // seat 1 is a computer seat by default
+    EXPECT_GT(kiTurn, 0);
+    EXPECT_EQ(player, 1);
+}
+
+// Many deals: the counts of the two tables always come out, and every spot record
+// carries the numbers and terrain of exactly the tiles it touches.
+TEST(RulesDeal, EveryDealHasTheFixedCountsAndMatchingSpotRecords) {
+    setUpGame();
+    const int terrainLimit[7] = {0, 4, 4, 4, 3, 3, 1};
+    const int numberLimit[13] = {0, 0, 1, 2, 2, 2, 2, 1, 2, 2, 2, 2, 1};
+    int deals = 0, differentFromFirst = 0;
+    int firstModel[NUM_TILES];
+    for (int seed = 0; seed < 400; seed++) {
+        srand(seed * 7919 + 3);
+        dealBoard();
+        int terrain[7] = {0}, numbers[13] = {0};
+        for (int t = 0; t < NUM_TILES; t++) {
+            ASSERT_TRUE(model[t] >= 1 && model[t] <= 6);
+            ASSERT_TRUE(number[t] >= 2 && number[t] <= 12);
+            terrain[model[t]]++;
+            numbers[number[t]]++;
+        }
+        for (int i = 1; i <= 6; i++) ASSERT_EQ(terrain[i], terrainLimit[i]) << "seed " << seed;
+        for (int i = 2; i <= 12; i++) ASSERT_EQ(numbers[i], numberLimit[i]) << "seed " << seed;
+        for (int s = 0; s < NUM_SPOTS; s++) {
+            for (int j = 0; j < 3; j++) {
+                int t = spotTiles[s][j];
+                ASSERT_EQ(houses[s][j], t < 0 ? 0 : number[t]) << s << "/" << j;
+                ASSERT_EQ(houses[s][3 + j], t < 0 ? 0 : model[t]) << s << "/" << j;
+            }
+            ASSERT_EQ(houses[s][6], 0);
+            ASSERT_EQ(houses[s][7], 0);
+        }
+        if (seed % 50 == 0) {
+            for (int t = 0; t < NUM_TILES; t++)
+                ASSERT_TRUE(shows(modelV[t], TEX_TERRAIN + model[t]));
+        }
+        if (seed == 0)
+            std::memcpy(firstModel, model, sizeof model);
+        else
+            differentFromFirst += std::memcmp(firstModel, model, sizeof model) != 0;
+        deals++;
+    }
+    EXPECT_EQ(deals, 400);
+    EXPECT_GT(differentFromFirst, 390) << "deals hardly vary with the seed";
+}
+
+// The deal follows the seed of the pass that starts the game: the same millisecond gives
+// the same board.
+TEST(RulesDeal, TheStartPassSeedDecidesTheBoard) {
+    setUpGame();
+    clockMs = 123456;
+    press(351);
+    int dealtModel[NUM_TILES], dealtNumber[NUM_TILES];
+    std::memcpy(dealtModel, model, sizeof model);
+    std::memcpy(dealtNumber, number, sizeof number);
+    srand(123456);
+    dealBoard();
+    EXPECT_EQ(0, std::memcmp(dealtModel, model, sizeof model));
+    EXPECT_EQ(0, std::memcmp(dealtNumber, number, sizeof number));
+}
+
+} // namespace

@@ -1,0 +1,106 @@
+// A whole game between two people, played only with picks and the click handshake.
+#include "game_test_util.h"
+
+namespace {
+
+using namespace gt;
+
+int offeredSpot(int p, int which) {
+    for (int s = 0; s < NUM_SPOTS; s++)
+        if (shows(housesV[s], TEX_BUILD + 3 * p + which)) return s;
+    return -1;
+}
+
+int offeredEdge(int p, int start) {
+    for (int i = 0; i < NUM_EDGES; i++) {
+        int e = (start + i) % NUM_EDGES;
+        if (shows(streetsV[e], TEX_BUILD + 3 * p)) return e;
+    }
+    return -1;
+}
+
+// Trades one card of `want` from the bank with the kind held most, if the rate allows.
+bool bankTrade(int want) {
+    int p = player, best = 0;
+    for (int i = 1; i < 5; i++)
+        if (resources[p][i + 1] - tradeStep[i] > resources[p][best + 1] - tradeStep[best]) best = i;
+    if (best == want - 1 || resources[p][best + 1] < tradeStep[best] + 1) return false;
+    int before = resources[p][want];
+    press(330 + best);
+    press(324 + want);
+    press(314);
+    return resources[p][want] == before + 1;
+}
+
+// What a careful person would do with his cards: city first, then settlement, then road.
+void buildWhatHeCan(int turn) {
+    int p = player;
+    for (int guard = 0; guard < 20; guard++) {
+        int s = offeredSpot(p, 2);
+        if (s < 0) s = offeredSpot(p, 1);
+        if (s >= 0) {
+            press(100 + s);
+            continue;
+        }
+        int e = offeredEdge(p, turn * 7);
+        if (e < 0 || resources[p][WOOD] + resources[p][CLAY] < 3) return;
+        press(200 + e);
+    }
+}
+
+TEST(RulesScriptedGame, TwoPeoplePlayFromTheSeatPanelToAWin) {
+    setUpGame();
+    winPoints = 8;
+    clockMs = 5000;
+    press(352 + 1); // two players
+    press(356);     // seat 1 a person
+    press(357);
+    press(351);
+    ASSERT_FALSE(playersChoice);
+    for (int i = 0; i < 4; i++) {
+        int p = player;
+        int s = offeredSpot(p, 1);
+        ASSERT_GE(s, 0);
+        press(100 + (s + 11 * i) % NUM_SPOTS); // may be refused: then the offered one
+        if (houses[(s + 11 * i) % NUM_SPOTS][7] != p) press(100 + s);
+        int e = offeredEdge(p, 0);
+        ASSERT_GE(e, 0);
+        press(200 + e);
+    }
+    ASSERT_EQ(firstTime, 9);
+
+    int turns = 0;
+    while (!win && turns < 600) {
+        int p = player;
+        ASSERT_TRUE(wuerfeln);
+        clockMs += 37;
+        press(310); // roll
+        ASSERT_TRUE(next);
+        press(310); // trade
+        ASSERT_TRUE(trade);
+        for (int n = 0; n < 3; n++) {
+            int need = resources[p][ORE] < 3 ? ORE : resources[p][GRAIN] < 2 ? GRAIN : CLAY;
+            if (!bankTrade(need)) break;
+        }
+        press(310); // build
+        ASSERT_TRUE(build);
+        buildWhatHeCan(turns);
+        int settlements = countLevel(p, 1), cities = countLevel(p, 2);
+        ASSERT_EQ(resources[p][0], settlements + 2 * cities) << "turn " << turns;
+        ASSERT_TRUE(cardsNonNegative()) << "turn " << turns;
+        press(311);
+        turns++;
+        if (!win) {
+            ASSERT_EQ(player, p == 2 ? 1 : 2);
+            ASSERT_EQ(runde, 1 + turns / 2);
+        }
+    }
+    ASSERT_TRUE(win) << "no winner after " << turns << " turns";
+    EXPECT_GE(resources[player][0], winPoints);
+    for (int q = 1; q <= 2; q++)
+        EXPECT_EQ(resources[q][0], countLevel(q, 1) + 2 * countLevel(q, 2));
+    RecordProperty("turns", turns);
+    printf("game won by player %d in round %d after %d turns\n", player, runde, turns);
+}
+
+} // namespace

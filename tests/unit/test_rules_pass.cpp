@@ -1,0 +1,121 @@
+// The per-frame pass: the interface switches, the frame rate, the water and the seed.
+#include "game_test_util.h"
+
+#include "game/rules.h"
+#include "game/switches.h"
+
+namespace {
+
+using namespace gt;
+
+TEST(RulesSwitches, PanelsShowAndHideTheirSlots) {
+    setUpGame();
+    press(309);
+    EXPECT_TRUE(shows(interfaceV[6], TEX_COSTS));
+    press(309);
+    EXPECT_TRUE(empty(interfaceV[6]));
+    press(364);
+    EXPECT_TRUE(options);
+    for (int i = 65; i <= 70; i++) EXPECT_TRUE(shows(interfaceV[i], TEX_BUTTON)) << i;
+    EXPECT_TRUE(shows(interfaceV[71], TEX_OPTIONS));
+    press(364);
+    for (int i = 65; i <= 71; i++) EXPECT_TRUE(empty(interfaceV[i])) << i;
+}
+
+TEST(RulesSwitches, OptionButtonsFlipTheirFlagsAndTheGlState) {
+    setUpGame();
+    press(370);
+    EXPECT_FALSE(light);
+    EXPECT_EQ(lightingCalls, 1);
+    EXPECT_FALSE(lastLighting);
+    toggleLight(); // the keyboard's way
+    EXPECT_TRUE(light && lastLighting);
+    press(370);
+    EXPECT_FALSE(light || lastLighting);
+    EXPECT_EQ(lightingCalls, 3);
+
+    press(368);
+    EXPECT_TRUE(wire && lastWire);
+    toggleWire();
+    EXPECT_FALSE(wire || lastWire);
+    press(369);
+    EXPECT_TRUE(fps);
+    press(366);
+    EXPECT_FALSE(numberShow);
+    press(365);
+    EXPECT_FALSE(portSign);
+
+    rX = 45, rY = 120, zoom = -200, trans1 = 7, trans2 = -3;
+    press(367);
+    EXPECT_EQ(rX, 90.0f);
+    EXPECT_EQ(rY, 0.0f);
+    EXPECT_EQ(zoom, -380.0f);
+    EXPECT_EQ(trans1, 0.0f);
+    EXPECT_EQ(trans2, 0.0f);
+    EXPECT_EQ(quitCalls, 0);
+}
+
+TEST(RulesFrameRate, MeasuresEveryHalfSecondOnlyWhileSwitchedOn) {
+    setUpGame();
+    clockMs = 0;
+    for (int i = 0; i < 100; i++) {
+        clockMs += 16;
+        pass();
+    }
+    EXPECT_EQ(frames, 0);
+    toggleFps();
+    int measured = 0;
+    float first = 0;
+    for (int i = 0; i < 120; i++) { // two seconds at 60 passes per second
+        clockMs = 1600 + (i + 1) * 1000 / 60;
+        pass();
+        if (frames == 0) {
+            if (measured++ == 0) first = frameRate;
+            EXPECT_EQ(frameTime, clockMs);
+        }
+    }
+    EXPECT_GE(measured, 3);
+    EXPECT_LT(first, 40.0f) << "the first interval starts at program start";
+    EXPECT_NEAR(frameRate, 60.0f, 1.5f);
+}
+
+TEST(RulesWater, StepsEvery40MsAfterThreeSecondsOneStepPerPass) {
+    setUpGame();
+    for (int i = 0; i < 720; i++)
+        for (int j = 0; j < 2; j++) water[i][j][2] = (float)(i * 2 + j);
+    clockMs = 2999;
+    pass();
+    EXPECT_EQ(water[0][0][2], 0.0f);
+    clockMs = 3000;
+    pass();
+    EXPECT_EQ(water[719][0][2], 0.0f);
+    EXPECT_EQ(water[719][1][2], 1.0f);
+    EXPECT_EQ(water[0][0][2], 2.0f);
+    EXPECT_EQ(waveCount, 3040);
+    pass(); // not due again yet
+    EXPECT_EQ(water[0][0][2], 2.0f);
+    clockMs = 10000; // far behind: still one step per pass
+    pass();
+    pass();
+    EXPECT_EQ(water[0][0][2], 6.0f);
+    EXPECT_EQ(waveCount, 3120);
+    for (int i = 0; i < 720; i++) EXPECT_EQ(water[i][0][0], 0.0f); // x stays
+}
+
+TEST(RulesPassClock, TheSameMillisecondRollsTheSameDice) {
+    setUpGame();
+    playersChoice = false;
+    player = 1;
+    firstTime = 9;
+    clockMs = 777;
+    wuerfeln = true;
+    press(310);
+    int a = zufall1, b = zufall2;
+    next = false;
+    wuerfeln = true;
+    press(310);
+    EXPECT_EQ(zufall1, a);
+    EXPECT_EQ(zufall2, b);
+}
+
+} // namespace

@@ -1,0 +1,171 @@
+// The turn sequence: opening order, rounds, the victory test and the end of the game.
+#include "game_test_util.h"
+
+#include <algorithm>
+
+#include "game/rules.h"
+
+namespace {
+
+using namespace gt;
+
+// Opening order for one to four people: each seat settles and builds a road, twice round
+// in the same order, and the first roll is player 1's.
+TEST(RulesOpeningOrder, TwiceRoundInSeatOrderThenPlayerOneRolls) {
+    for (int n = 1; n <= 4; n++) {
+        setUpGame();
+        player = 0, firstTime = 0, playersChoice = true, runde = 1, wuerfeln = false;
+        std::memset(resources, 0, sizeof resources);
+        for (int s = 0; s < NUM_SPOTS; s++) houses[s][6] = houses[s][7] = 0;
+        for (int e = 0; e < NUM_EDGES; e++) streets[e] = 0;
+        startPeople(n);
+        std::vector<int> order;
+        for (int i = 0; i < 2 * n; i++) {
+            order.push_back(player);
+            EXPECT_FALSE(wuerfeln);
+            ASSERT_GE(placeOpening(i * 19 + 2), 0) << "no place left, n = " << n;
+        }
+        std::vector<int> expected;
+        for (int round = 0; round < 2; round++)
+            for (int q = 1; q <= n; q++) expected.push_back(q);
+        EXPECT_EQ(order, expected) << n << " players";
+        EXPECT_EQ(firstTime, 4 * n + 1);
+        EXPECT_EQ(player, 1);
+        EXPECT_TRUE(wuerfeln);
+        EXPECT_FALSE(build);
+        EXPECT_EQ(runde, 1);
+        for (int q = 1; q <= n; q++) EXPECT_EQ(resources[q][0], 2);
+    }
+}
+
+// Puts player `p` of `n` people into his free phase after the opening.
+void freePhase(int n, int p) {
+    setUpGame();
+    playersChoice = false;
+    playersPicked = n;
+    for (int q = 1; q <= 4; q++) playerKI[q] = false;
+    firstTime = 4 * n + 1;
+    player = p;
+    next = true;
+    wuerfeln = trade = build = false;
+    runde = 1;
+    winPoints = 10;
+}
+
+TEST(RulesTurnEnd, PassesTheTurnAndCountsRounds) {
+    freePhase(3, 1);
+    interfaceV[8] = diceV[2];
+    pointerV[5] = interfaceP;
+    interfaceV[20] = tradeV[5];
+    press(311);
+    EXPECT_EQ(player, 2);
+    EXPECT_EQ(runde, 1);
+    EXPECT_TRUE(wuerfeln);
+    EXPECT_FALSE(next || trade || build);
+    EXPECT_TRUE(empty(interfaceV[8]));
+    EXPECT_TRUE(empty(pointerV[5]));
+    EXPECT_TRUE(empty(interfaceV[20]));
+    press(311); // "Naechster" needs the free phase
+    EXPECT_EQ(player, 2);
+    for (int turn = 0; turn < 2; turn++) {
+        press(310);
+        EXPECT_TRUE(next);
+        press(311);
+    }
+    EXPECT_EQ(player, 1);
+    EXPECT_EQ(runde, 2);
+
+    // One person alone: every turn comes back to him and counts a round.
+    freePhase(1, 1);
+    for (int turn = 0; turn < 3; turn++) {
+        press(311);
+        EXPECT_EQ(player, 1);
+        press(310);
+    }
+    EXPECT_EQ(runde, 4);
+}
+
+TEST(RulesTurnEnd, AComputerSeatNextGetsNoRollButton) {
+    freePhase(2, 1);
+    playerKI[2] = true;
+    press(311);
+    EXPECT_EQ(player, 2);
+    EXPECT_FALSE(wuerfeln);
+    EXPECT_GT(kiTurn, 0);
+}
+
+TEST(RulesVictory, OnlyEndingTheTurnWins) {
+    freePhase(2, 1);
+    houses[10][6] = 1, houses[10][7] = 1, streets[3] = 1;
+    resources[1][0] = 9;
+    resources[1][GRAIN] = 2, resources[1][ORE] = 3;
+    press(310); // trading
+    press(310); // building
+    press(110); // the city brings the tenth point
+    EXPECT_EQ(resources[1][0], 10);
+    EXPECT_FALSE(win);
+    resources[1][WOOD] = resources[1][CLAY] = 1;
+    press(202); // still his turn to build
+    EXPECT_EQ(streets[2], 1);
+    press(311);
+    EXPECT_TRUE(win);
+    EXPECT_EQ(player, 1);
+    EXPECT_EQ(runde, 1);
+    EXPECT_FALSE(next || trade || build);
+    EXPECT_FALSE(numberShow);
+    EXPECT_FALSE(portSign);
+}
+
+TEST(RulesVictory, OnePointShortPassesTheTurn) {
+    freePhase(2, 2);
+    resources[2][0] = 9;
+    press(311);
+    EXPECT_FALSE(win);
+    EXPECT_EQ(player, 1);
+    EXPECT_EQ(runde, 2);
+}
+
+// After the win only the switches and "Schliessen" act.
+TEST(RulesVictory, NothingButTheSwitchesActsAfterTheWin) {
+    freePhase(2, 2);
+    resources[2][0] = 12;
+    resources[2][WOOD] = resources[2][CLAY] = resources[2][GRAIN] = 9;
+    resources[2][WOOL] = resources[2][ORE] = 9;
+    houses[30][6] = 1, houses[30][7] = 2, streets[42] = 2;
+    press(311);
+    ASSERT_TRUE(win);
+    const int switches[] = {309, 364, 365, 366, 367, 368, 369, 370};
+    for (int pk = -1; pk <= 400; pk++) {
+        if (pk == 312) continue;
+        picked = pk;
+        Snapshot before = takeSnapshot();
+        press(pk);
+        std::vector<std::string> d = before.diff(takeSnapshot());
+        bool isSwitch =
+            std::find(std::begin(switches), std::end(switches), pk) != std::end(switches);
+        if (!isSwitch)
+            EXPECT_TRUE(d.empty()) << "pick " << pk << " changed " << joined(d);
+        else
+            EXPECT_FALSE(d.empty()) << "switch " << pk;
+        before.restore();
+    }
+    press(366);
+    press(365);
+    EXPECT_TRUE(numberShow && portSign);
+    EXPECT_EQ(quitCalls, 0);
+    press(312);
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_EQ(quitStatus, 0);
+}
+
+TEST(RulesSchliessen, EndsTheProgramInAnyPhase) {
+    setUpGame();
+    platform.quit = [](int status) { std::exit(status); };
+    EXPECT_EXIT(press(312), ::testing::ExitedWithCode(0), "");
+    startPeople(2);
+    EXPECT_EXIT(press(312), ::testing::ExitedWithCode(0), "");
+    playOpening();
+    EXPECT_EXIT(press(312), ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
