@@ -1,0 +1,37 @@
+// The asset generator: every model and texture file of the game, built in memory.
+#pragma once
+
+#include "kit.h"
+
+#include <string>
+#include <vector>
+
+// One file of the run folder: its relative path ("models/wald.3ds") and its bytes.
+struct AssetFile {
+    std::string path;
+    std::vector<unsigned char> bytes;
+};
+
+// All model and texture files the game loads, the same bytes on every call.
+std::vector<AssetFile> buildAllAssets();
+
+// A 3DS file holding one object with one triangular mesh (vertices, mapping, faces).
+std::vector<unsigned char> encode3DS(const Mesh& m, const char* name);
+// An uncompressed 24-bit BMP; the image width must be a multiple of 4.
+std::vector<unsigned char> encodeBMP(const Image& img);
+
+// Board geometry the land tiles are built for: the hexagon's circumradius (corners along +-x)
+// and its inradius, from the 51.9 units between neighbouring tile centres.
+const float hexRadius = 51.9f / 1.7320508f;
+const float hexInradius = 51.9f / 2;
+
+// The meshes, exposed for the tests.
+enum Terrain { T_FOREST = 1, T_PASTURE, T_FIELD, T_MOUNTAIN, T_CLAY, T_DESERT };
+Mesh landTile(int terrain);
+Mesh beachBase();
+Mesh harbourPiece();
+Mesh settlementPiece();
+Mesh cityPiece();
+Mesh roadPiece();
+// Local height of the beach base's top surface at board position (x, y).
+float beachHeight(float x, float y);
