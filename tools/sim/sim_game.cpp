@@ -1,0 +1,187 @@
+// One simulated game on the fake clock, and the state checks made after every pass.
+#include "sim.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/platform.h"
+#include "game/board.h"
+#include "game/idle.h"
+#include "game/state.h"
+
+static int simClock;
+
+static int simMilliseconds() {
+    return simClock;
+}
+
+static void simQuit(int) {}
+
+static unsigned fnv(unsigned h, const void* data, size_t size) {
+    const unsigned char* p = (const unsigned char*)data;
+    for (size_t i = 0; i < size; i++) h = (h ^ p[i]) * 16777619u;
+    return h;
+}
+
+static unsigned boardHash() {
+    unsigned h = 2166136261u;
+    h = fnv(h, houses, sizeof houses);
+    return fnv(h, streets, sizeof streets);
+}
+
+static unsigned stateHash() {
+    unsigned h = boardHash();
+    h = fnv(h, resources, sizeof resources);
+    h = fnv(h, tradeArray, sizeof tradeArray);
+    const int turn[5] = {player, runde, firstTime, kiTurn, win};
+    return fnv(h, turn, sizeof turn);
+}
+
+static bool fault(char* problem, int size, const char* what, int a, int b) {
+    std::snprintf(problem, size, what, a, b);
+    return false;
+}
+
+// Marks every road of p reachable from p's buildings over p's roads; roads may pass other
+// players' pieces, so the walk goes on through any spot.
+static void walkRoads(int p, bool* reached) {
+    int stack[NUM_SPOTS * 3];
+    int top = 0;
+    bool seen[NUM_SPOTS] = {};
+    for (int s = 0; s < NUM_SPOTS; s++) {
+        if (houses[s][7] == p) {
+            seen[s] = true;
+            stack[top++] = s;
+        }
+    }
+    while (top > 0) {
+        const int s = stack[--top];
+        for (int i = 3; i < 6; i++) {
+            const int e = availableCheck1[s][i];
+            if (e < 0 || streets[e] != p || reached[e]) continue;
+            reached[e] = true;
+            const int other =
+                availableCheck2[e][0] == s ? availableCheck2[e][1] : availableCheck2[e][0];
+            if (!seen[other]) {
+                seen[other] = true;
+                stack[top++] = other;
+            }
+        }
+    }
+}
+
+static bool touchesOwnRoad(int s, int p) {
+    for (int i = 3; i < 6; i++) {
+        const int e = availableCheck1[s][i];
+        if (e >= 0 && streets[e] == p) return true;
+    }
+    return false;
+}
+
+bool checkInvariants(char* problem, int size) {
+    int points[5] = {};
+    for (int s = 0; s < NUM_SPOTS; s++) {
+        const int level = houses[s][6], owner = houses[s][7];
+        if (level < 0 || level > 2 || owner < 0 || owner > playersPicked)
+            return fault(problem, size, "spot %d holds level %d of an unknown owner", s, level);
+        if ((level == 0) != (owner == 0))
+            return fault(problem, size, "spot %d: level %d and owner disagree", s, level);
+        if (level == 0) continue;
+        points[owner] += level;
+        for (int i = 0; i < 3; i++) {
+            const int n = availableCheck1[s][i];
+            if (n >= 0 && houses[n][6] != 0)
+                return fault(problem, size, "buildings on neighbour spots %d and %d", s, n);
+        }
+        if (firstTime > 4 * playersPicked && !touchesOwnRoad(s, owner))
+            return fault(problem, size, "building on spot %d has no road of player %d", s, owner);
+    }
+    for (int p = 1; p <= 4; p++) {
+        for (int kind = 0; kind <= CLAY; kind++)
+            if (resources[p][kind] < 0)
+                return fault(problem, size, "player %d holds a negative count of kind %d", p, kind);
+        if (resources[p][0] != points[p])
+            return fault(problem, size, "player %d has %d points", p, resources[p][0]);
+    }
+    for (int e = 0; e < NUM_EDGES; e++)
+        if (streets[e] < 0 || streets[e] > playersPicked)
+            return fault(problem, size, "edge %d has a road of unknown player %d", e, streets[e]);
+    for (int p = 1; p <= playersPicked; p++) {
+        bool reached[NUM_EDGES] = {};
+        walkRoads(p, reached);
+        for (int e = 0; e < NUM_EDGES; e++)
+            if (streets[e] == p && !reached[e])
+                return fault(problem, size, "road on edge %d is cut off from player %d", e, p);
+    }
+    return true;
+}
+
+static void pass(const SimOptions& o) {
+    idle();
+    simClock += o.step;
+}
+
+// A press and its release, dispatched by one pass.
+static void press(const SimOptions& o, int name) {
+    picked = name;
+    lButtonDown = true;
+    lButtonOneTime = false;
+    pass(o);
+    lButtonDown = false;
+    lButtonOneTime = false;
+}
+
+static void finish(GameResult* r, int status) {
+    r->status = status;
+    r->winner = player;
+    r->rounds = runde;
+    for (int p = 0; p < 5; p++) r->points[p] = resources[p][0];
+    r->hash = stateHash();
+}
+
+void playGame(const SimOptions& o, int seed, GameResult* r) {
+    std::memset(r, 0, sizeof *r);
+    r->seed = seed;
+    platform.milliseconds = simMilliseconds;
+    platform.quit = simQuit;
+    simClock = seed;
+    winPoints = o.winPoints < 4 ? 4 : o.winPoints > 12 ? 12 : o.winPoints;
+
+    press(o, 351 + o.players);
+    for (int q = 1; q <= o.players; q++) press(o, 359 + q);
+    press(o, 351);
+    if (playersChoice) {
+        std::snprintf(r->problem, sizeof r->problem, "the game did not start");
+        return finish(r, GAME_BROKEN);
+    }
+
+    // A computer step waits at most kiWait2; far longer without any change means stuck.
+    const long stuckPasses = 600000 / o.step;
+    unsigned board = boardHash(), state = stateHash();
+    int boardRound = runde;
+    long still = 0;
+    while (true) {
+        pass(o);
+        r->passes++;
+        if (!checkInvariants(r->problem, sizeof r->problem)) return finish(r, GAME_BROKEN);
+        if (win) return finish(r, GAME_WON);
+        if (runde > o.maxRounds) return finish(r, GAME_LIMIT);
+        const unsigned b = boardHash(), h = stateHash();
+        if (b != board) {
+            board = b;
+            boardRound = runde;
+        } else if (runde - boardRound >= o.stallRounds) {
+            std::snprintf(r->problem, sizeof r->problem, "no change on the board since round %d",
+                          boardRound);
+            return finish(r, GAME_STALLED);
+        }
+        if (h != state) {
+            state = h;
+            still = 0;
+        } else if (++still > stuckPasses) {
+            std::snprintf(r->problem, sizeof r->problem, "stuck in step %d of player %d", kiTurn,
+                          player);
+            return finish(r, GAME_STALLED);
+        }
+    }
+}
