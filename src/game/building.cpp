@@ -124,7 +124,7 @@ void clickSpot(int s) {
 
 void clickEdge(int e) {
     int p = player;
-    if (!roadAllowed(e)) return;
+    if (!validEdge(e) || !roadAllowed(e)) return;
     bool openingRoad = inOpening() && edgeOpensFromFresh(e, p);
     streets[e] = p;
     if (openingRoad) {

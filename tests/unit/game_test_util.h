@@ -161,50 +161,26 @@ inline int countLevel(int p, int level) {
 }
 
 // The whole game state and the texture and polygon fields of every slot, by name.
-struct Snapshot {
-    std::vector<std::string> names;
-    std::vector<std::vector<unsigned char>> bytes;
-    std::vector<void*> where;
-
-    void add(const char* name, void* p, size_t n) {
-        names.push_back(name);
-        where.push_back(p);
-        const unsigned char* b = static_cast<const unsigned char*>(p);
-        bytes.emplace_back(b, b + n);
-    }
-    void addSlots(const char* name, obj_type* v, int count) {
-        for (int i = 0; i < count; i++) {
-            std::string n = std::string(name) + "[" + std::to_string(i) + "]";
-            names.push_back(n + ".texture_id");
-            where.push_back(&v[i].texture_id);
-            bytes.emplace_back((unsigned char*)&v[i].texture_id,
-                               (unsigned char*)&v[i].texture_id + sizeof(int));
-            names.push_back(n + ".polygon_count");
-            where.push_back(&v[i].polygon_count);
-            bytes.emplace_back((unsigned char*)&v[i].polygon_count,
-                               (unsigned char*)&v[i].polygon_count + sizeof(int));
-        }
-    }
-
-    // Names of the entries that differ from `other` (taken over the same globals).
-    std::vector<std::string> diff(const Snapshot& other) const {
-        std::vector<std::string> d;
-        for (size_t i = 0; i < names.size(); i++)
-            if (bytes[i] != other.bytes[i]) d.push_back(names[i]);
-        return d;
-    }
-    // Writes the recorded values back (the slots' other fields are zero in the tests).
-    void restore() const {
-        for (size_t i = 0; i < names.size(); i++)
-            std::memcpy(where[i], bytes[i].data(), bytes[i].size());
-    }
+struct StateEntry {
+    std::string name;
+    void* where;
+    size_t size;
 };
 
-#define GT_ADD(var) snap.add(#var, (void*)&(var), sizeof(var))
+#define GT_ADD(var) add(#var, (void*)&(var), sizeof(var))
 
-// Everything a command may change, except the click handshake itself.
-inline Snapshot takeSnapshot() {
-    Snapshot snap;
+// Everything a command may change, except the click handshake itself; built once.
+inline const std::vector<StateEntry>& stateEntries() {
+    static std::vector<StateEntry> entries;
+    if (!entries.empty()) return entries;
+    auto add = [](const char* name, void* p, size_t n) { entries.push_back({name, p, n}); };
+    auto addSlots = [&](const char* name, obj_type* v, int count) {
+        for (int i = 0; i < count; i++) {
+            std::string n = std::string(name) + "[" + std::to_string(i) + "]";
+            entries.push_back({n + ".texture_id", &v[i].texture_id, sizeof(int)});
+            entries.push_back({n + ".polygon_count", &v[i].polygon_count, sizeof(int)});
+        }
+    };
     GT_ADD(model), GT_ADD(number), GT_ADD(houses), GT_ADD(streets), GT_ADD(dice), GT_ADD(k);
     GT_ADD(zufall1), GT_ADD(zufall2), GT_ADD(zufall);
     GT_ADD(playersPicked), GT_ADD(playerKI), GT_ADD(player), GT_ADD(resources);
@@ -221,15 +197,53 @@ inline Snapshot takeSnapshot() {
     GT_ADD(numberShow), GT_ADD(portSign);
     GT_ADD(rX), GT_ADD(rY), GT_ADD(zoom), GT_ADD(trans1), GT_ADD(trans2);
     GT_ADD(frames), GT_ADD(frameTime), GT_ADD(frameRate), GT_ADD(waveCount);
-    snap.addSlots("modelV", modelV, 29);
-    snap.addSlots("housesV", housesV, 54);
-    snap.addSlots("streetsV", streetsV, 72);
-    snap.addSlots("portV", portV, 9);
-    snap.addSlots("pointerV", pointerV, 20);
-    snap.addSlots("interfaceV", interfaceV, 72);
-    return snap;
+    addSlots("modelV", modelV, 29);
+    addSlots("housesV", housesV, 54);
+    addSlots("streetsV", streetsV, 72);
+    addSlots("portV", portV, 9);
+    addSlots("pointerV", pointerV, 20);
+    addSlots("interfaceV", interfaceV, 72);
+    return entries;
 }
 #undef GT_ADD
+
+struct Snapshot {
+    std::vector<unsigned char> bytes;
+
+    // Names of the entries that differ from `other`.
+    std::vector<std::string> diff(const Snapshot& other) const {
+        std::vector<std::string> d;
+        size_t at = 0;
+        for (const StateEntry& e : stateEntries()) {
+            if (std::memcmp(&bytes[at], &other.bytes[at], e.size) != 0) d.push_back(e.name);
+            at += e.size;
+        }
+        return d;
+    }
+    bool same(const Snapshot& other) const { return bytes == other.bytes; }
+    // Writes the recorded values back (the slots' other fields are zero in the tests).
+    void restore() const {
+        size_t at = 0;
+        for (const StateEntry& e : stateEntries()) {
+            std::memcpy(e.where, &bytes[at], e.size);
+            at += e.size;
+        }
+    }
+};
+
+inline Snapshot takeSnapshot() {
+    static size_t total = 0;
+    if (total == 0)
+        for (const StateEntry& e : stateEntries()) total += e.size;
+    Snapshot snap;
+    snap.bytes.resize(total);
+    size_t at = 0;
+    for (const StateEntry& e : stateEntries()) {
+        std::memcpy(&snap.bytes[at], e.where, e.size);
+        at += e.size;
+    }
+    return snap;
+}
 
 inline std::string joined(const std::vector<std::string>& v) {
     std::string s;
@@ -243,8 +257,7 @@ inline bool clickActs(int pick) {
     picked = pick;
     Snapshot before = takeSnapshot();
     press(pick);
-    Snapshot after = takeSnapshot();
-    bool acted = !before.diff(after).empty();
+    bool acted = !before.same(takeSnapshot());
     before.restore();
     return acted;
 }

@@ -164,7 +164,7 @@ TEST(RulesBuildOffers, OffersEqualTheClickTests) {
             picked = 100 + s;
             Snapshot before = takeSnapshot();
             clickSpot(s);
-            bool acted = !before.diff(takeSnapshot()).empty();
+            bool acted = !before.same(takeSnapshot());
             before.restore();
             EXPECT_EQ(offered, acted) << when << ": spot " << s << ", player " << p;
         }
@@ -172,7 +172,7 @@ TEST(RulesBuildOffers, OffersEqualTheClickTests) {
             bool offered = shows(streetsV[e], TEX_BUILD + 3 * p);
             Snapshot before = takeSnapshot();
             clickEdge(e);
-            bool acted = !before.diff(takeSnapshot()).empty();
+            bool acted = !before.same(takeSnapshot());
             before.restore();
             EXPECT_EQ(offered, acted) << when << ": edge " << e << ", player " << p;
         }
