@@ -20,9 +20,9 @@ void bindSlot(const obj_type& obj, unsigned int name) {
 }
 
 static void emitVertex(const obj_type& obj, int v, bool normals) {
-    if (normals) glNormal3f(obj.normals[v].x, obj.normals[v].y, obj.normals[v].z);
-    glTexCoord2f(obj.mapping[v].u, obj.mapping[v].v);
-    glVertex3f(obj.vertices[v].x, obj.vertices[v].y, obj.vertices[v].z);
+    if (normals) glNormal3fv(&obj.normals[v].x);
+    glTexCoord2fv(&obj.mapping[v].u);
+    glVertex3fv(&obj.vertices[v].x);
 }
 
 static void emitTriangle(const obj_type& obj, int p, bool normals) {

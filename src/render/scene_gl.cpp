@@ -71,12 +71,13 @@ void drawWater() {
     glTranslatef(2000, -2000, 13);
 }
 
+// Tiles carry the name 0 that the frame starts with.
 void drawTiles() {
     for (int k = 0; k < 29; k++) {
         const float* at = positionM[k];
         glTranslatef(at[0], at[1], at[2]);
         glRotatef(at[3], 0, 0, 1);
-        bindSlot(modelV[k], 0);
+        glBindTexture(GL_TEXTURE_2D, (GLuint)modelV[k].texture_id);
         drawMesh(modelV[k]);
         glRotatef(-at[3], 0, 0, 1);
         glTranslatef(-at[0], -at[1], -at[2]);
