@@ -1,5 +1,8 @@
-// A whole game between two people, played only with picks and the click handshake.
+// Whole games played only with picks and the click handshake: two people, a person
+// against the computer, and two computer seats.
 #include "game_test_util.h"
+
+#include "game/rules.h"
 
 namespace {
 
@@ -48,6 +51,53 @@ void buildWhatHeCan(int turn) {
     }
 }
 
+// One turn of a person: roll, trade towards a city, build what he can, end the turn.
+void playTurn(int turn) {
+    int p = player;
+    press(310); // roll
+    ASSERT_TRUE(next);
+    press(310); // trade
+    ASSERT_TRUE(trade);
+    for (int n = 0; n < 3; n++) {
+        int need = resources[p][ORE] < 3 ? ORE : resources[p][GRAIN] < 2 ? GRAIN : CLAY;
+        if (!bankTrade(need)) break;
+    }
+    press(310); // build
+    ASSERT_TRUE(build);
+    buildWhatHeCan(turn);
+    ASSERT_EQ(resources[p][0], countLevel(p, 1) + 2 * countLevel(p, 2)) << "turn " << turn;
+    ASSERT_TRUE(cardsNonNegative()) << "turn " << turn;
+    press(311);
+}
+
+bool pointsMatchPieces() {
+    for (int q = 1; q <= playersPicked; q++)
+        if (resources[q][0] != countLevel(q, 1) + 2 * countLevel(q, 2)) return false;
+    return true;
+}
+
+// Passes at 4 passes a second; a person's seat is played by presses whenever the
+// computer has handed the turn over.
+int playMixed(int limitMs) {
+    int humanTurns = 0;
+    while (!win && clockMs < limitMs) {
+        clockMs += 250;
+        if (kiTurn == 0 && !playerKI[player]) {
+            if (inOpening()) {
+                placeOpening(player * 13);
+            } else if (wuerfeln) {
+                playTurn(humanTurns++);
+            }
+        }
+        pass();
+        if (!pointsMatchPieces() || !cardsNonNegative()) {
+            ADD_FAILURE() << "state broken at " << clockMs << " ms";
+            break;
+        }
+    }
+    return humanTurns;
+}
+
 TEST(RulesScriptedGame, TwoPeoplePlayFromTheSeatPanelToAWin) {
     setUpGame();
     winPoints = 8;
@@ -59,13 +109,9 @@ TEST(RulesScriptedGame, TwoPeoplePlayFromTheSeatPanelToAWin) {
     ASSERT_FALSE(playersChoice);
     for (int i = 0; i < 4; i++) {
         int p = player;
-        int s = offeredSpot(p, 1);
+        int s = placeOpening(i * 11);
         ASSERT_GE(s, 0);
-        press(100 + (s + 11 * i) % NUM_SPOTS); // may be refused: then the offered one
-        if (houses[(s + 11 * i) % NUM_SPOTS][7] != p) press(100 + s);
-        int e = offeredEdge(p, 0);
-        ASSERT_GE(e, 0);
-        press(200 + e);
+        ASSERT_EQ(houses[s][7], p);
     }
     ASSERT_EQ(firstTime, 9);
 
@@ -74,21 +120,7 @@ TEST(RulesScriptedGame, TwoPeoplePlayFromTheSeatPanelToAWin) {
         int p = player;
         ASSERT_TRUE(wuerfeln);
         clockMs += 37;
-        press(310); // roll
-        ASSERT_TRUE(next);
-        press(310); // trade
-        ASSERT_TRUE(trade);
-        for (int n = 0; n < 3; n++) {
-            int need = resources[p][ORE] < 3 ? ORE : resources[p][GRAIN] < 2 ? GRAIN : CLAY;
-            if (!bankTrade(need)) break;
-        }
-        press(310); // build
-        ASSERT_TRUE(build);
-        buildWhatHeCan(turns);
-        int settlements = countLevel(p, 1), cities = countLevel(p, 2);
-        ASSERT_EQ(resources[p][0], settlements + 2 * cities) << "turn " << turns;
-        ASSERT_TRUE(cardsNonNegative()) << "turn " << turns;
-        press(311);
+        playTurn(turns);
         turns++;
         if (!win) {
             ASSERT_EQ(player, p == 2 ? 1 : 2);
@@ -101,6 +133,32 @@ TEST(RulesScriptedGame, TwoPeoplePlayFromTheSeatPanelToAWin) {
         EXPECT_EQ(resources[q][0], countLevel(q, 1) + 2 * countLevel(q, 2));
     RecordProperty("turns", turns);
     printf("game won by player %d in round %d after %d turns\n", player, runde, turns);
+}
+
+TEST(RulesScriptedGame, APersonAgainstTheComputer) {
+    setUpGame();
+    winPoints = 7;
+    press(351); // default seats: computer, person
+    int humanTurns = playMixed(4000000);
+    ASSERT_TRUE(win) << "no winner by " << clockMs << " ms";
+    EXPECT_GT(humanTurns, 3);
+    printf("won by player %d in round %d, %d turns of the person\n", player, runde, humanTurns);
+    clockMs += 100000;
+    for (int i = 0; i < 20; i++) pass();
+    EXPECT_EQ(kiTurn, 0);
+}
+
+TEST(RulesScriptedGame, TwoComputerSeatsPlayToAWin) {
+    setUpGame();
+    winPoints = 6;
+    press(361); // seat 2 a computer too
+    press(351);
+    playMixed(4000000);
+    ASSERT_TRUE(win) << "no winner by " << clockMs << " ms";
+    printf("won by player %d in round %d\n", player, runde);
+    clockMs += 100000;
+    for (int i = 0; i < 20; i++) pass();
+    EXPECT_EQ(kiTurn, 0);
 }
 
 } // namespace
