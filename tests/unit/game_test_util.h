@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -251,14 +252,36 @@ inline std::string joined(const std::vector<std::string>& v) {
     return s;
 }
 
-// True when a click on `pick` would change the game: clicks it, compares and puts
-// everything back as it was.
-inline bool clickActs(int pick) {
-    picked = pick;
-    Snapshot before = takeSnapshot();
-    press(pick);
-    bool acted = !before.same(takeSnapshot());
-    before.restore();
+struct PickRange {
+    int from, to;
+};
+
+// Walks every pick name from -1 to 400 and some far outside, each from the same state;
+// only the picks in `acting` and the interface switches may change anything. Returns how
+// many picks acted.
+inline int walkPicks(const char* phase, std::vector<PickRange> acting) {
+    acting.push_back({309, 309});
+    acting.push_back({312, 312});
+    acting.push_back({364, 370});
+    std::vector<int> picks = {INT_MIN, -100000, -300, -200,  -100,   -2,
+                              401,     500,     1000, 65535, INT_MAX};
+    for (int pk = -1; pk <= 400; pk++) picks.push_back(pk);
+    int acted = 0;
+    for (int pk : picks) {
+        bool listed = false;
+        for (const PickRange& r : acting) listed |= pk >= r.from && pk <= r.to;
+        picked = pk;
+        Snapshot before = takeSnapshot();
+        press(pk);
+        Snapshot after = takeSnapshot();
+        bool changed = !before.same(after);
+        if (!listed) {
+            EXPECT_FALSE(changed) << phase << ": pick " << pk << " changed "
+                                  << joined(before.diff(after));
+        }
+        acted += changed;
+        before.restore();
+    }
     return acted;
 }
 
