@@ -35,6 +35,7 @@ make_run_dir() { # make_run_dir CONFIG_TEXT
 
 # Starts the game at 1280 x 1024 and waits until its full-screen window shows frames.
 game_start() { # game_start [winPoints]
+    game_stop
     make_run_dir "$(printf 'resolution = 3\nwinPoints = %s' "${1:-10}")"
     (cd "$game_dir" && exec ./quelvane >"$out/game.stdout" 2>"$out/game.stderr") &
     game_pid=$!
@@ -149,4 +150,44 @@ box_around() { # box_around R what N [lift ...]
     shift
     read -r x y < <(where "$@")
     echo $((x - r)) $((y - r)) $((x + r)) $((y + r))
+}
+
+# The centred view ("m"): straight down on the board from 380 units.
+cam_top="90 0 -380 0 0"
+spot_xy() { where spot "$1" 3 $cam_top; } # a little above the spot, on the piece
+edge_xy() { where edge "$1" 1 $cam_top; }
+box_at() { # box_at R X Y: "X0 Y0 X1 Y1"
+    echo $(($2 - $1)) $(($3 - $1)) $(($2 + $1)) $(($3 + $1))
+}
+# Pixels in a player's colour (1 red, 2 blue) in a box of a screenshot.
+player_pixels() { # player_pixels SHOT PLAYER X0 Y0 X1 Y1
+    local channel=0
+    [ "$2" = 2 ] && channel=2
+    "$QV_PROBE" dominant "$out/$1.ppm" "$3" "$4" "$5" "$6" "$channel"
+}
+spot_pixels() { player_pixels "$1" "$2" $(box_at 10 $(spot_xy "$3")); }
+edge_pixels() { player_pixels "$1" "$2" $(box_at 6 $(edge_xy "$3")); }
+# Which player the status line names: its label is drawn in the player's colour.
+on_turn() { # on_turn SHOT PLAYER
+    at_least "$(player_pixels "$1" "$2" 130 930 240 962)" 40
+}
+
+# Seats 1 and 2 played by people, the game started and the view centred.
+start_two_humans() {
+    click_at panel 56
+    click_at panel 51
+    press_key m
+}
+
+# The opening of two people: settlements on inland spots far apart, each with a road.
+opening_spots=(20 35 29 12) # player 1, 2, 1, 2
+opening_edges=(30 35 26 6)
+play_opening() {
+    local i
+    for i in 0 1 2 3; do
+        # shellcheck disable=SC2046
+        click $(spot_xy "${opening_spots[$i]}")
+        # shellcheck disable=SC2046
+        click $(edge_xy "${opening_edges[$i]}")
+    done
 }

@@ -101,6 +101,7 @@ int usage() {
                  "       probe spot-edges S | probe spot-neighbours S | probe edge-spots E\n"
                  "       probe count IMG.ppm X0 Y0 X1 Y1 R G B [TOL]\n"
                  "       probe diff A.ppm B.ppm X0 Y0 X1 Y1 [TOL]\n"
+                 "       probe dominant IMG.ppm X0 Y0 X1 Y1 CHANNEL [RATIO] [MIN]\n"
                  "       probe colour IMG.ppm X Y\n");
     return 2;
 }
@@ -174,6 +175,27 @@ int main(int argc, char** argv) {
         long n = 0;
         for (int y = b.y0; y <= b.y1; y++)
             for (int x = b.x0; x <= b.x1; x++) n += near(img.at(x, y), c, tol);
+        std::printf("%ld\n", n);
+        return 0;
+    }
+    // Pixels whose channel C (0 red, 1 green, 2 blue) is at least MIN and RATIO times each
+    // other channel: a player's colour under any shading, unlike the terrain.
+    if (!std::strcmp(cmd, "dominant") && argc >= 8) {
+        Image img;
+        if (!img.load(argv[2])) return 2;
+        Box b = {std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])};
+        const int c = std::atoi(argv[7]);
+        const double ratio = argc > 8 ? std::atof(argv[8]) : 2.5;
+        const int minimum = argc > 9 ? std::atoi(argv[9]) : 60;
+        if (c < 0 || c > 2) return usage();
+        b.clip(img);
+        long n = 0;
+        for (int y = b.y0; y <= b.y1; y++)
+            for (int x = b.x0; x <= b.x1; x++) {
+                const unsigned char* p = img.at(x, y);
+                const int o1 = p[(c + 1) % 3], o2 = p[(c + 2) % 3];
+                n += p[c] >= minimum && p[c] >= ratio * o1 && p[c] >= ratio * o2;
+            }
         std::printf("%ld\n", n);
         return 0;
     }
