@@ -8,7 +8,8 @@
 
 #include <cstdlib>
 
-// Interface commands act in every phase; game commands only in the phase they belong to.
+// The first test that holds is the press's one command. Interface commands act in every
+// phase; game commands only in the phase they belong to.
 static void dispatch() {
     const int pk = picked;
     if (pk == 312) {
