@@ -85,6 +85,14 @@ static std::vector<std::pair<float, float>> scatter(Rng& rng, int count, float m
         float x = rng.range(-hexRadius, hexRadius), y = rng.range(-hexInradius, hexInradius);
         if (hexInside(x, y) < minEdge || x * x + y * y < minCentre * minCentre) continue;
         bool ok = true;
+        // settlements stand on the corners and roads across the side middles
+        for (int k = 0; k < 6; k++) {
+            float cx, cy;
+            hexCorner(k, cx, cy);
+            float mx = hexInradius * std::cos((k + 0.5f) * PI_F / 3);
+            float my = hexInradius * std::sin((k + 0.5f) * PI_F / 3);
+            if (std::hypot(x - cx, y - cy) < 12 || std::hypot(x - mx, y - my) < 10) ok = false;
+        }
         for (auto& p : pts)
             if ((p.first - x) * (p.first - x) + (p.second - y) * (p.second - y) < minGap * minGap)
                 ok = false;
@@ -228,8 +236,8 @@ static Mesh fieldTile() {
     // golden rows over most of the field; a mown strip at the near side holds the bales
     for (int k = 0; k < 9; k++) {
         float y = -9.6f + k * 4.2f, t0, t1;
-        if (!lineInHex(0, y, 1, 0, 4.0f, t0, t1)) continue;
-        addGrainRow(m, t0, t1, y, 1.65f, 0.55f, 1.6f);
+        if (!lineInHex(0, y, 1, 0, 4.5f, t0, t1)) continue;
+        addGrainRow(m, t0, t1, y, 1.65f, 0.55f, 1.4f);
     }
     Rng rng(0x5eed03);
     const float bales[4][2] = {{-9, -16.5f}, {-2.5f, -18}, {4.5f, -16}, {11, -17.5f}};
@@ -264,7 +272,7 @@ static float mountainHeight(float x, float y) {
     h *= 0.8f + 0.45f * rough;
     float r = std::sqrt(x * x + y * y);
     h *= 0.6f + 0.4f * smoothstep(3, 12, r);
-    return h * smoothstep(1, 9, hexInside(x, y)) + 0.6f * (rough - 0.5f) * rimFalloff(x, y, 4);
+    return h * smoothstep(2, 10, hexInside(x, y)) + 0.6f * (rough - 0.5f) * rimFalloff(x, y, 4);
 }
 
 // The mountain's ground is a ramp: low slopes scree and alpine grass, then rock, snow on top.
@@ -357,7 +365,7 @@ static float desertHeight(float x, float y) {
     float ridge = f < 0.72f ? smoothstep(0, 0.72f, f) : 1 - smoothstep(0.72f, 1, f);
     float amp = 0.55f + 0.45f * fbm(x / 20 + 5, y / 20, 62, 2);
     float r = std::sqrt(x * x + y * y);
-    return 3.4f * ridge * amp * smoothstep(1, 9, hexInside(x, y)) *
+    return 4.2f * ridge * amp * smoothstep(1, 9, hexInside(x, y)) *
            (0.5f + 0.5f * smoothstep(4, 12, r));
 }
 
@@ -379,7 +387,7 @@ static Mesh desertTile() {
     const float cacti[2][4] = {{-12, -8, 1.0f, 20}, {12.5f, 11, 0.85f, 110}};
     for (auto& c : cacti) addCactus(m, c[0], c[1], desertHeight(c[0], c[1]), c[2], c[3]);
     Rng rng(0x5eed06);
-    for (auto& p : scatter(rng, 4, 6, 10, 7)) {
+    for (auto& p : scatter(rng, 6, 6, 10, 7)) {
         float z = desertHeight(p.first, p.second);
         addEllipsoid(m, p.first, p.second, z, rng.range(1.3f, 2.2f), rng.range(1, 1.7f),
                      rng.range(0.7f, 1.3f), 6, 3, tileCell(DESERT_STONE));
@@ -450,10 +458,13 @@ static float landDistance(float x, float y) {
     return d;
 }
 
-// The sand lies 2 below the tiles under the land, falls to the waterline (local -3, the middle
-// of the waves) 30 units out and on into deeper water.
+// The sand lies 2 below the tiles along the coast and 8 below them further in (clear of the
+// pits and hollows of the tiles), falls to the waterline (local -3, the middle of the waves)
+// 30 units out and on into deeper water.
 float beachHeight(float x, float y) {
-    float d = landDistance(x, y) - 5.0f * (fbm(x / 45 + 7, y / 45, 71, 3) - 0.5f);
+    float land = landDistance(x, y);
+    if (land < -4) return 8 - 6 * smoothstep(-4, -9, land);
+    float d = land - 5.0f * (fbm(x / 45 + 7, y / 45, 71, 3) - 0.5f);
     if (d <= 0) return 8;
     if (d <= 30) return 8 - 11 * std::pow(d / 30, 1.25f);
     float z = -3 - 0.5f * (d - 30);

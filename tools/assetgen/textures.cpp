@@ -254,7 +254,7 @@ static Image desertTexture() {
             groundToBoard(px, py, x, y);
             float n = fbm(px / 40.0f, py / 40.0f, 1601, 4);
             float ripple = 0.5f + 0.5f * std::sin((x * 0.42f + y * 0.91f) * 2.2f + n * 9);
-            Col c = mixc(rgb(205, 170, 105), rgb(240, 212, 150), 0.55f * n + 0.45f * ripple);
+            Col c = mixc(rgb(196, 128, 62), rgb(236, 178, 100), 0.5f * n + 0.5f * ripple);
             img.at(px, py) = c;
         }
     int x0, y0, x1, y1;
@@ -278,10 +278,10 @@ static Image desertTexture() {
             img.at(x, y) = mixc(rgb(150, 100, 70), rgb(200, 150, 105), 0.5f * n + 0.5f * layer);
         }
     noiseCell(img, DESERT_BONE, rgb(215, 205, 180), rgb(245, 240, 225), 6, 1605);
-    noiseCell(img, 4, rgb(205, 170, 105), rgb(240, 212, 150), 9, 1606);
-    noiseCell(img, 5, rgb(205, 170, 105), rgb(240, 212, 150), 9, 1607);
-    noiseCell(img, 6, rgb(205, 170, 105), rgb(240, 212, 150), 9, 1608);
-    skirtCell(img, rgb(225, 195, 130), rgb(175, 130, 85), 1609);
+    noiseCell(img, 4, rgb(196, 128, 62), rgb(236, 178, 100), 9, 1606);
+    noiseCell(img, 5, rgb(196, 128, 62), rgb(236, 178, 100), 9, 1607);
+    noiseCell(img, 6, rgb(196, 128, 62), rgb(236, 178, 100), 9, 1608);
+    skirtCell(img, rgb(220, 160, 90), rgb(170, 110, 65), 1609);
     return img;
 }
 
@@ -310,7 +310,7 @@ Image sandTexture() {
             float v = (y + 0.5f) / 256;
             float n = fbm(x / 32.0f, y / 32.0f, 1701, 4, 8),
                   f = fbm(x / 4.0f, y / 4.0f, 1702, 2, 64);
-            Col dry = mulc(mixc(rgb(215, 190, 135), rgb(240, 222, 170), n), 0.92f + 0.16f * f);
+            Col dry = mulc(mixc(rgb(222, 205, 160), rgb(246, 234, 196), n), 0.93f + 0.14f * f);
             Col wet = mixc(rgb(165, 140, 95), rgb(190, 165, 115), n);
             Col drowned = mixc(rgb(70, 120, 115), rgb(110, 150, 130), n);
             float shore = v + 0.03f * (n - 0.5f);
@@ -576,11 +576,12 @@ Image waterTexture() {
     Image img(256, 256);
     for (int y = 0; y < 256; y++)
         for (int x = 0; x < 256; x++) {
-            float n = fbm(x / 32.0f, y / 32.0f, 2201, 4, 8);
-            float w = fbm(x / 16.0f, y / 8.0f, 2202, 3, 16);
-            Col c = mixc(rgb(25, 80, 120), rgb(50, 125, 155), 0.6f * n + 0.4f * w);
-            float glint = smoothstep(0.72f, 0.8f, fbm(x / 8.0f, y / 4.0f, 2203, 2, 32));
-            img.at(x, y) = mixc(c, rgb(190, 225, 240), glint * 0.6f);
+            // only small-scale detail, so the 80 repeats across the sea do not show as a grid
+            float n = fbm(x / 16.0f, y / 16.0f, 2201, 3, 16);
+            float w = fbm(x / 8.0f, y / 4.0f, 2202, 3, 32);
+            Col c = mixc(rgb(30, 88, 128), rgb(44, 112, 148), 0.5f * n + 0.5f * w);
+            float glint = smoothstep(0.74f, 0.82f, fbm(x / 8.0f, y / 4.0f, 2203, 2, 32));
+            img.at(x, y) = mixc(c, rgb(170, 210, 230), glint * 0.35f);
         }
     return img;
 }
