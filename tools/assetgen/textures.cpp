@@ -190,7 +190,7 @@ static Image mountainTexture() {
             Col meadow = mixc(rgb(85, 115, 60), rgb(140, 150, 100), n);
             float strata = 0.5f + 0.5f * std::sin(py * 0.45f + n * 6);
             Col rock =
-                mixc(rgb(88, 86, 84), rgb(150, 146, 140), 0.5f * n + 0.3f * f + 0.2f * strata);
+                mixc(rgb(88, 86, 84), rgb(150, 146, 140), 0.6f * n + 0.32f * f + 0.08f * strata);
             Col snow = mixc(rgb(200, 210, 225), rgb(250, 252, 255), n);
             float toRock = smoothstep(0.12f, 0.22f, v + 0.08f * (n - 0.5f));
             float toSnow = smoothstep(0.66f, 0.72f, v + 0.12f * (n - 0.5f));
@@ -216,7 +216,7 @@ static Image clayTexture() {
             float v = ((py + 0.5f) / TILE_TEX - g.v0) / (g.v1 - g.v0);
             float n = fbm(px / 20.0f, py / 20.0f, 1501, 5), f = fbm(px / 3.0f, py / 3.0f, 1502, 2);
             float streak = 0.5f + 0.5f * std::sin(py * 0.6f + px * 0.05f + n * 5);
-            Col clay = mixc(rgb(150, 60, 35), rgb(200, 95, 55), 0.6f * n + 0.4f * streak);
+            Col clay = mixc(rgb(150, 60, 35), rgb(200, 95, 55), 0.8f * n + 0.2f * streak);
             Col earth = mixc(rgb(120, 80, 50), rgb(165, 115, 70), n);
             Col grass = mulc(mixc(rgb(95, 130, 55), rgb(140, 160, 80), n), 0.85f + 0.3f * f);
             float a = smoothstep(0.42f, 0.52f, v + 0.06f * (n - 0.5f));

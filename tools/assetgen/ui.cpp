@@ -340,6 +340,14 @@ Image barTexture() {
         fillRoundBox(img, cx, cy, hw, hh, 6, rgb(16, 22, 32));
         fillRoundBox(img, cx, cy, hw - 1.5f, hh - 1.5f, 5, rgb(22, 30, 44));
     }
+    // a lighter plate under the player's name, which is written in the player's own colour
+    // (a middle grey, so that white, red, green, blue and purple all read on it)
+    float px0 = sx(130), px1 = sx(224), py0 = sy(963), py1 = sy(932);
+    fillRoundBox(img, (px0 + px1) / 2, (py0 + py1) / 2, (px1 - px0) / 2, (py1 - py0) / 2, 4,
+                 rgb(60, 45, 28));
+    for (int y = (int)py0 + 1; y < (int)py1 - 1; y++)
+        for (int x = (int)px0 + 1; x < (int)px1 - 1; x++)
+            img.at(x, y) = mixc(rgb(128, 131, 138), rgb(156, 159, 166), (y - py0) / (py1 - py0));
     for (int x = 0; x < w; x++) {
         img.at(x, h - 1) = rgb(90, 70, 35);
         img.at(x, h - 2) = rgb(215, 180, 95);
