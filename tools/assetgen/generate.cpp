@@ -2,8 +2,6 @@
 #include "assetgen.h"
 #include "textures.h"
 
-#include <cstdio>
-
 static void model(std::vector<AssetFile>& out, const char* name, const Mesh& m) {
     out.push_back({std::string("models/") + name + ".3ds", encode3DS(m, name)});
 }

@@ -7,7 +7,7 @@
 
 const float PI_F = 3.14159265f;
 
-// ---- random numbers and noise: own integer mixing, so every run and every libc agree ----
+// Random numbers and noise: own integer mixing, so every run and every libc agree.
 
 // xorshift32; one generator per asset with a fixed seed.
 struct Rng {
@@ -28,8 +28,6 @@ uint32_t hash3(int x, int y, uint32_t seed);
 float valueNoise(float x, float y, uint32_t seed, int period = 0);
 // Sum of octaves, each twice the frequency and half the weight; result in [0, 1].
 float fbm(float x, float y, uint32_t seed, int octaves, int period = 0);
-
-// ---- meshes ----
 
 struct Vtx {
     float x, y, z, u, v;
@@ -84,8 +82,6 @@ void addEllipsoid(Mesh& m, float cx, float cy, float cz, float rx, float ry, flo
 void addQuad(Mesh& m, const float* a, const float* b, const float* c, const float* d,
              const Rect& r);
 void addTri(Mesh& m, const float* a, const float* b, const float* c, const Rect& r);
-
-// ---- images ----
 
 struct Col {
     float r, g, b;

@@ -4,8 +4,6 @@
 
 #include <functional>
 
-// ---- the hexagon ----
-
 // Distance from (x, y) inwards to the hexagon's outline (negative outside), in the hexagon
 // metric; corners point along +-x.
 static float hexInside(float x, float y) {
@@ -25,7 +23,7 @@ typedef std::function<void(float, float, float, float&, float&)> UvFn;
 // The top surface: a triangle lattice of n steps from the centre to each corner, counter-clockwise
 // from above. The rim stays exactly at z = 0 so neighbouring tiles meet; the heights come from h.
 static void hexSurface(Mesh& m, int n, uint32_t seed, const HeightFn& h, const UvFn& uv) {
-    int side = 2 * n + 1, base = (int)m.v.size();
+    int side = 2 * n + 1;
     std::vector<int> index(side * side, -1);
     float step = hexRadius / n;
     for (int j = -n; j <= n; j++)
@@ -54,7 +52,6 @@ static void hexSurface(Mesh& m, int n, uint32_t seed, const HeightFn& h, const U
             if (a >= 0 && b >= 0 && c >= 0) m.tri(a, b, c);
             if (b >= 0 && d >= 0 && c >= 0) m.tri(b, d, c);
         }
-    (void)base;
 }
 
 // The tile's edge: six walls hanging from the rim, so the raised land shows a side over the beach.
@@ -105,8 +102,6 @@ static float rimFalloff(float x, float y, float width) {
     return smoothstep(0, width, hexInside(x, y));
 }
 
-// ---- forest ----
-
 static void addPine(Mesh& m, float x, float y, float z, float s, float turn) {
     addFrustum(m, x, y, z - 0.5f, z + 2.4f * s, 0.75f * s, 0.55f * s, 5, tileCell(FOREST_BARK),
                tileCell(FOREST_BARK), turn);
@@ -141,8 +136,6 @@ static Mesh forestTile() {
     hexSkirt(m, 9, tileCell(CELL_SKIRT));
     return m;
 }
-
-// ---- pasture ----
 
 static void addSheep(Mesh& m, float x, float y, float z, float turn, float s) {
     int first = (int)m.v.size();
@@ -187,8 +180,6 @@ static Mesh pastureTile() {
     hexSkirt(m, 9, tileCell(CELL_SKIRT));
     return m;
 }
-
-// ---- field ----
 
 // Range of t along the line (ox, oy) + t (dx, dy) that stays inside the tile by at least margin.
 static bool lineInHex(float ox, float oy, float dx, float dy, float margin, float& t0, float& t1) {
@@ -250,8 +241,6 @@ static Mesh fieldTile() {
     return m;
 }
 
-// ---- mountain ----
-
 struct Peak {
     float x, y, height, radius;
 };
@@ -295,8 +284,6 @@ static Mesh mountainTile() {
     hexSkirt(m, 9, tileCell(CELL_SKIRT));
     return m;
 }
-
-// ---- clay pit ----
 
 struct Pit {
     float x, y, radius, depth;
@@ -355,8 +342,6 @@ static Mesh clayTile() {
     hexSkirt(m, 9, tileCell(CELL_SKIRT));
     return m;
 }
-
-// ---- desert ----
 
 static float desertHeight(float x, float y) {
     float warp = 3.5f * (fbm(x / 14, y / 14, 61, 2) - 0.5f);
@@ -420,8 +405,6 @@ Mesh landTile(int terrain) {
         return desertTile();
     }
 }
-
-// ---- beach base ----
 
 // Centres of the 19 land tiles on the board.
 static const float tileCentres[19][2] = {
@@ -507,7 +490,7 @@ Mesh beachBase() {
     return m;
 }
 
-// ---- harbour: a stone quay at the shore and a wooden jetty running out to sea along +y ----
+// Harbour: a stone quay at the shore and a wooden jetty running out to sea along +y.
 
 Mesh harbourPiece() {
     Mesh m;
@@ -566,7 +549,7 @@ Mesh harbourPiece() {
     return m;
 }
 
-// ---- pieces: built around the origin, standing on z = 0 ----
+// Pieces: built around the origin, standing on z = 0.
 
 // Gable house of half-width hx (x) and half-depth hy (y), walls up to wallTop from base, ridge
 // along x at ridgeTop. The front (-y) shows the door, the back and the gable ends windows.

@@ -3,8 +3,6 @@
 #include "atlas.h"
 #include "textures.h"
 
-// ---- shared helpers ----
-
 static void fillBox(Image& img, int x0, int y0, int x1, int y1, Col c) {
     for (int y = y0; y < y1; y++)
         for (int x = x0; x < x1; x++) img.at(x, y) = c;
@@ -55,8 +53,6 @@ static void skirtCell(Image& img, Col top, Col earth, uint32_t seed) {
         fillCircle(img, rng.range(x0 + 6, x1 - 6), rng.range(y0 + 6, y0 + 95), rng.range(2, 5),
                    mulc(earth, rng.range(1.1f, 1.4f)), 0.8f);
 }
-
-// ---- land tiles ----
 
 static Image forestTexture() {
     Image img(TILE_TEX, TILE_TEX);
@@ -322,8 +318,6 @@ Image sandTexture() {
     return img;
 }
 
-// ---- pieces in the player colours ----
-
 Col playerColour(int p) {
     switch (p) {
     case 1:
@@ -418,8 +412,6 @@ Image plainPlayerTexture(int p) {
     return img;
 }
 
-// ---- harbour ----
-
 Image harbourTexture() {
     Image img(HARBOUR_TEX, HARBOUR_TEX, rgb(120, 100, 80));
     int x0, y0;
@@ -496,8 +488,6 @@ Image harbourTexture() {
         }
     return img;
 }
-
-// ---- sky box and water ----
 
 // Colour of the sky seen along direction (dx, dy, dz) from the board's centre.
 static Col skyColour(float dx, float dy, float dz) {

@@ -65,8 +65,6 @@ static void box(Image& img, const Frame& f, float u0, float v0, float u1, float 
                  f.s(rad), c);
 }
 
-// ---- the five resources ----
-
 static void logEnd(Image& img, const Frame& f, float u, float v, float r) {
     circle(img, f, u, v, r, rgb(85, 55, 30));
     circle(img, f, u, v, r - 2.4f, rgb(215, 170, 110));
@@ -223,8 +221,6 @@ Image anyCardTexture() {
     return img;
 }
 
-// ---- dice, buttons, small panels ----
-
 Image dieTexture(int pips) {
     Image img(64, 64, PANEL_DARK);
     Frame f = {0, 0, 0.64f};
@@ -357,7 +353,7 @@ Image barTexture() {
     return img;
 }
 
-// ---- the building-costs card ----
+// The building-costs card.
 
 static void houseIcon(Image& img, const Frame& f, float u, float v, float s, bool city) {
     Col wall = rgb(200, 185, 150), roof = rgb(150, 60, 45), dark = rgb(60, 45, 35);
