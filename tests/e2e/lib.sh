@@ -92,10 +92,11 @@ finish() {
 }
 trap 'game_stop' EXIT
 
-# A screenshot of the whole screen as NAME.png (to look at) and NAME.ppm (to measure).
+# A screenshot of the whole screen as NAME.ppm (to measure) and NAME.png (to look at);
+# QV_PNG=0 keeps only the PPM, for the many shots of a long run.
 shot() { # shot NAME
-    import -window root "$out/$1.png"
-    convert "$out/$1.png" "$out/$1.ppm"
+    import -window root -depth 8 "$out/$1.ppm"
+    if [ "${QV_PNG:-1}" = 1 ]; then convert "$out/$1.ppm" "$out/$1.png"; fi
 }
 
 settle() { sleep "${1:-0.6}"; } # a few frames for idle to act and display to show it
@@ -190,4 +191,21 @@ play_opening() {
         # shellcheck disable=SC2046
         click $(edge_xy "${opening_edges[$i]}")
     done
+}
+
+# Terrain of each land tile, told by the mean colour at its centre in the centred view with
+# the numbers hidden and the lighting off (so that every tile shows its texture as it is):
+# 1 forest, 2 pasture, 3 field, 4 mountain, 5 clay pit, 6 desert; 0 when no colour is near.
+terrain_refs=("64 85 39" "115 170 63" "190 152 63" "118 124 100" "157 94 52" "216 153 81")
+tile_kind() { # tile_kind SHOT TILE
+    local r g b
+    read -r r g b < <("$QV_PROBE" mean "$out/$1.ppm" $(box_at 20 $(where tile "$2" 0 $cam_top)))
+    local best=0 bestd=2000 i rr gg bb d
+    for i in 0 1 2 3 4 5; do
+        read -r rr gg bb <<<"${terrain_refs[$i]}"
+        d=$(((r - rr) * (r - rr) + (g - gg) * (g - gg) + (b - bb) * (b - bb)))
+        if [ "$d" -lt "$bestd" ]; then bestd=$d best=$((i + 1)); fi
+    done
+    [ "$bestd" -le 150 ] || best=0
+    echo "$best"
 }

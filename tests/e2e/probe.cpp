@@ -98,7 +98,8 @@ int usage() {
     std::fprintf(stderr,
                  "usage: probe spot|edge|tile|sign S [lift] [rX rY zoom trans1 trans2]\n"
                  "       probe panel SLOT\n"
-                 "       probe spot-edges S | probe spot-neighbours S | probe edge-spots E\n"
+                 "       probe spot-edges|spot-neighbours|spot-tiles S | probe edge-spots E\n"
+                 "       probe mean IMG.ppm X0 Y0 X1 Y1 | probe markers BEFORE.ppm AFTER.ppm\n"
                  "       probe count IMG.ppm X0 Y0 X1 Y1 R G B [TOL]\n"
                  "       probe diff A.ppm B.ppm X0 Y0 X1 Y1 [TOL]\n"
                  "       probe dominant IMG.ppm X0 Y0 X1 Y1 CHANNEL [RATIO] [MIN]\n"
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
     int from = 0, to = 0;
     if (!std::strcmp(cmd, "spot-edges") && n >= 0 && n < 54)
         row = availableCheck1[n], from = 3, to = 6;
+    if (!std::strcmp(cmd, "spot-tiles") && n >= 0 && n < 54) row = spotTiles[n], from = 0, to = 3;
     if (!std::strcmp(cmd, "spot-neighbours") && n >= 0 && n < 54)
         row = availableCheck1[n], from = 0, to = 3;
     if (!std::strcmp(cmd, "edge-spots") && n >= 0 && n < 72)
@@ -213,6 +215,45 @@ int main(int argc, char** argv) {
                 n += !near(a.at(x, y), c, tol);
             }
         std::printf("%ld\n", n);
+        return 0;
+    }
+    // Tiles whose roll marker appeared between two screenshots of the centred view: the marker
+    // hangs 30 units above the tile and points down at that place.
+    if (!std::strcmp(cmd, "markers") && argc >= 4) {
+        Image a, b;
+        if (!a.load(argv[2]) || !b.load(argv[3]) || a.w != b.w || a.h != b.h) return 2;
+        Camera top;
+        top.rX = 90;
+        top.zoom = -380;
+        for (int t = 0; t < 19; t++) {
+            int x, y;
+            if (!project(top, {positionM[t][0], positionM[t][1], 32}, x, y)) continue;
+            Box box = {x - 7, y - 14, x + 7, y + 3};
+            box.clip(a);
+            int n = 0;
+            for (int yy = box.y0; yy <= box.y1; yy++)
+                for (int xx = box.x0; xx <= box.x1; xx++) {
+                    const unsigned char* p = b.at(xx, yy);
+                    const int c[3] = {p[0], p[1], p[2]};
+                    n += !near(a.at(xx, yy), c, 40);
+                }
+            if (n >= 8) std::printf("%d ", t);
+        }
+        std::printf("\n");
+        return 0;
+    }
+    if (!std::strcmp(cmd, "mean") && argc >= 7) {
+        Image img;
+        if (!img.load(argv[2])) return 2;
+        Box b = {std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])};
+        b.clip(img);
+        double sum[3] = {0, 0, 0};
+        long n = 0;
+        for (int y = b.y0; y <= b.y1; y++)
+            for (int x = b.x0; x <= b.x1; x++, n++)
+                for (int i = 0; i < 3; i++) sum[i] += img.at(x, y)[i];
+        if (n == 0) return 2;
+        std::printf("%d %d %d\n", (int)(sum[0] / n), (int)(sum[1] / n), (int)(sum[2] / n));
         return 0;
     }
     if (!std::strcmp(cmd, "colour") && argc >= 5) {
