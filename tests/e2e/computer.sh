@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# A person against the computer: the computer places its opening pieces, takes its turn
+# (roll, trade or build, end of turn) and hands the turn back, all visibly; holding the left
+# button during its turn speeds it up.
+. "$(dirname "$0")/lib.sh"
+
+speed_label="5 40 180 66"  # "Computer speed:"
+speed_marks="185 40 240 66" # ">" or ">>>"
+highlight="255 255 77"
+computer_shown() { at_least "$(count "$1" $speed_label $highlight 40)" 60; }
+blue_on_board() { player_pixels "$1" 2 150 50 1130 900; }
+# Waits until the status line names player P again; the screenshot is NAME.
+wait_for_turn() { # wait_for_turn P NAME SECONDS
+    local i
+    for i in $(seq 1 "$3"); do
+        QV_PNG=0 shot "$2"
+        on_turn "$2" "$1" && return 0
+        sleep 1
+    done
+    return 1
+}
+# The first spot from a list that shows player 1's settlement offer.
+offered_spot() { # offered_spot SHOT SPOT...
+    local shot=$1 s
+    shift
+    for s in "$@"; do
+        if at_least "$(spot_pixels "$shot" 1 "$s")" 40; then
+            echo "$s"
+            return 0
+        fi
+    done
+    return 1
+}
+
+game_start || finish
+click_at panel 56 # seat 1: a person
+click_at panel 61 # seat 2: the computer
+shot seats
+check "seat 2 played by the computer: Comp. 2 in blue" \
+    at_least "$(player_pixels seats 2 670 420 760 447)" 25
+click_at panel 51 # "Start"
+press_key m
+# shellcheck disable=SC2046
+click $(spot_xy 20)
+# shellcheck disable=SC2046
+click $(edge_xy 30)
+shot computer_opens
+check "after the person's first road the computer is on turn" on_turn computer_opens 2
+check "Computer speed: is shown during its turn" computer_shown computer_opens
+check "the person's Schliessen label is hidden during the computer's turn" \
+    at_least "$(changed seats computer_opens 1080 950 1280 1020 40)" 200
+wait_for_turn 1 opening_back 20 || fail "the computer did not hand back its first opening turn"
+check "the computer placed a settlement and a road" at_least "$(blue_on_board opening_back)" 150
+first_blue=$(blue_on_board opening_back)
+
+# The person's second settlement: the first of a few inland spots still offered.
+s2=$(offered_spot opening_back 29 41 24 12 35 48 44 9) || fail "no settlement offer for player 1"
+e2=$("$QV_PROBE" spot-edges "$s2" | awk '{print $1}')
+log "player 1 opens on spot $s2 with edge $e2"
+# shellcheck disable=SC2046
+click $(spot_xy "$s2")
+# shellcheck disable=SC2046
+click $(edge_xy "$e2")
+wait_for_turn 1 opened 20 || fail "the computer did not hand back its second opening turn"
+sleep 1
+shot opened
+check "the computer placed its second settlement and road" \
+    at_least "$(blue_on_board opened)" $((first_blue + 100))
+
+# A regular round: the person rolls and passes; the computer plays its turn. Its roll shows
+# as "+ ... = N" beside the dice for the rest of its turn.
+roll_text() { at_least "$(count "$1" 740 955 800 990 $highlight 40)" 15; }
+click_at panel 10 # "Wuerfeln"
+click_at panel 11 # "Naechster"
+QV_PNG=0 shot computer_turn
+check "Naechster hands the turn to the computer" on_turn computer_turn 2
+check "Computer speed: shown" computer_shown computer_turn
+normal=$(count computer_turn $speed_marks $highlight 40)
+xdotool mousemove 60 500 mousedown 1
+sleep 0.5
+QV_PNG=0 shot fast
+xdotool mouseup 1
+sleep 0.5
+QV_PNG=0 shot slow
+fast=$(count fast $speed_marks $highlight 40)
+slow=$(count slow $speed_marks $highlight 40)
+log "speed marks: $normal pixels at rest, $fast held, $slow released"
+check "holding the left button shows >>> instead of >" [ "$fast" -ge $((2 * normal)) ]
+if on_turn slow 2; then
+    check "releasing it during the computer's turn shows > again" [ "$slow" -le $((normal + 10)) ]
+else
+    log "NOTE: the computer's turn ended before the release"
+fi
+
+saw_roll=0
+for name in computer_turn fast slow; do roll_text "$name" && saw_roll=1; done
+start=$(date +%s)
+for i in $(seq 1 40); do
+    QV_PNG=0 shot watch
+    roll_text watch && saw_roll=1
+    on_turn watch 1 && break
+    sleep 0.5
+done
+log "the computer's turn ended about $(($(date +%s) - start)) s after the speed check"
+check "the computer's roll is shown (+ and = N beside the dice)" [ "$saw_roll" = 1 ]
+check "the computer hands the turn back to the person" on_turn watch 1
+check "the person's Wuerfeln label is back" \
+    at_least "$(changed computer_turn watch 800 950 930 1010 40)" 100
+
+finish
