@@ -13,9 +13,14 @@ struct mapcoord_type {
     float u, v;
 };
 
+enum { OBJ_PAGE = 4096 };
+
 // One drawable mesh. Records are plain values and copied whole; a zeroed record is empty.
 // A usable record keeps both counts within the capacity and every index below vertex_count.
-struct obj_type {
+// Records are page-aligned so that assignment can skip the pages that already match: most
+// of every record is the unused tail of its arrays, and an empty slot taking the empty
+// record then touches no memory at all.
+struct alignas(OBJ_PAGE) obj_type {
     char name[20];
     int vertex_count;
     int polygon_count;
@@ -24,6 +29,10 @@ struct obj_type {
     polygon_type polygons[MAX_POLYGONS];
     mapcoord_type mapping[MAX_VERTICES];
     int texture_id;
+
+    obj_type() = default;
+    obj_type(const obj_type&) = default;
+    obj_type& operator=(const obj_type& other); // byte-for-byte copy of the whole record
 };
 
 struct p3d_type {

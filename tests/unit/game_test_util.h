@@ -87,7 +87,7 @@ inline void setUpGame() {
     mark(interfaceP, TEX_POINTER);
     mark(interfaceOp, TEX_OPTIONS);
     mark(interfaceOpB, TEX_OPTION_BUTTON);
-    std::memset(&deleteObj, 0, sizeof deleteObj);
+    std::memset((void*)&deleteObj, 0, sizeof deleteObj);
     for (int i = 50; i <= 63; i++) interfaceV[i] = interface4;
     interfaceV[9] = interfaceV[64] = interfaceOpB;
     interfaceV[10] = interfaceV[11] = interfaceV[12] = interface4;

@@ -11,7 +11,7 @@ static obj_type before;
 class Load3DSTest : public ::testing::Test {
   protected:
     scratch_dir dir;
-    void SetUp() override { std::memset(&mesh, 0, sizeof(mesh)); }
+    void SetUp() override { std::memset((void*)&mesh, 0, sizeof(mesh)); }
     char load(const bytes& contents) {
         std::string path = dir.write("mesh.3ds", contents);
         return Load3DS(&mesh, path.c_str());
@@ -80,7 +80,7 @@ TEST_F(Load3DSTest, TracesEveryChunkAndValue) {
 TEST_F(Load3DSTest, MissingFileAndNullNameFailAndLeaveTheRecord) {
     mesh.vertex_count = 5;
     mesh.vertices[0] = {1, 2, 3};
-    std::memcpy(&before, &mesh, sizeof(mesh));
+    std::memcpy((void*)&before, &mesh, sizeof(mesh));
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(0, Load3DS(&mesh, dir.file("nowhere.3ds").c_str()));
     std::string err = ::testing::internal::GetCapturedStderr();

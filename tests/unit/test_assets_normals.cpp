@@ -10,7 +10,7 @@ static obj_type mesh;
 static obj_type before;
 
 static void setMesh(std::initializer_list<vertex_type> v, std::initializer_list<polygon_type> p) {
-    std::memset(&mesh, 0, sizeof(mesh));
+    std::memset((void*)&mesh, 0, sizeof(mesh));
     for (const vertex_type& x : v) mesh.vertices[mesh.vertex_count++] = x;
     for (const polygon_type& t : p) mesh.polygons[mesh.polygon_count++] = t;
 }
@@ -81,7 +81,7 @@ TEST(NormalsTest, OldNormalsAreReplacedAndEmptyMeshUntouched) {
 
     setMesh({}, {});
     mesh.normals[0] = {7, 7, 7};
-    std::memcpy(&before, &mesh, sizeof(mesh));
+    std::memcpy((void*)&before, &mesh, sizeof(mesh));
     ObjCalcNormals(&mesh);
     EXPECT_EQ(0, std::memcmp(&before, &mesh, sizeof(mesh)));
 }

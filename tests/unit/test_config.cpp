@@ -126,7 +126,7 @@ TEST(ConfigFileOps, TrimRemovesAllSixWhitespaceBytes) {
 }
 
 TEST(ConfigFileOps, ShippedConfigurationReads) {
-    ConfigFile cfg(QUELVANE_RUN_DIR "/ZAVK.cfg", "=", "#", "EndConfigFile");
+    ConfigFile cfg(QUELVANE_SOURCE_DIR "/ZAVK.cfg", "=", "#", "EndConfigFile");
     EXPECT_EQ(cfg.read<int>("resolution"), 0);
     EXPECT_EQ(cfg.read<int>("winPoints"), 10);
 }
