@@ -3,6 +3,8 @@
 #include "atlas.h"
 #include "textures.h"
 
+#include <initializer_list>
+
 static void fillBox(Image& img, int x0, int y0, int x1, int y1, Col c) {
     for (int y = y0; y < y1; y++)
         for (int x = x0; x < x1; x++) img.at(x, y) = c;
@@ -34,6 +36,12 @@ static void noiseCell(Image& img, int k, Col dark, Col light, float scale, uint3
     int x0, y0, x1, y1;
     cellBox(k, x0, y0, x1, y1);
     noiseBox(img, x0, y0, x1, y1, dark, light, scale, seed);
+}
+
+// The same noise in several atlas cells, each cell with the next seed.
+static void noiseCells(Image& img, std::initializer_list<int> cells, Col dark, Col light,
+                       float scale, uint32_t seed) {
+    for (int k : cells) noiseCell(img, k, dark, light, scale, seed++);
 }
 
 // The tile's edge below the rim: a band of the terrain's top colour, then layered earth.
@@ -89,8 +97,7 @@ static Image forestTexture() {
         fillCircle(img, rng.range(x0 + 8, x1 - 8), rng.range(y0 + 8, y1 - 8), rng.range(3, 7),
                    rgb(150, 195, 70), 0.35f);
     noiseCell(img, FOREST_MOSS, rgb(40, 80, 30), rgb(80, 120, 40), 9, 1108);
-    noiseCell(img, 5, rgb(40, 80, 30), rgb(80, 120, 40), 9, 1109);
-    noiseCell(img, 6, rgb(40, 80, 30), rgb(80, 120, 40), 9, 1110);
+    noiseCells(img, {5, 6}, rgb(40, 80, 30), rgb(80, 120, 40), 9, 1109);
     skirtCell(img, rgb(55, 95, 38), rgb(96, 70, 44), 1111);
     return img;
 }
@@ -124,8 +131,7 @@ static Image pastureTexture() {
         for (int x = x0; x < x1; x++)
             img.at(x, y) =
                 mixc(rgb(110, 80, 50), rgb(160, 125, 85), fbm(x / 20.0f, y / 2.5f, 1208, 3));
-    noiseCell(img, 5, rgb(88, 150, 48), rgb(150, 200, 80), 9, 1209);
-    noiseCell(img, 6, rgb(88, 150, 48), rgb(150, 200, 80), 9, 1210);
+    noiseCells(img, {5, 6}, rgb(88, 150, 48), rgb(150, 200, 80), 9, 1209);
     skirtCell(img, rgb(100, 160, 60), rgb(110, 80, 50), 1211);
     return img;
 }
@@ -169,9 +175,7 @@ static Image fieldTexture() {
             float ring = 0.5f + 0.5f * std::sin(r * 0.9f);
             img.at(x, y) = mixc(rgb(175, 140, 65), rgb(230, 200, 115), ring);
         }
-    noiseCell(img, 4, rgb(120, 88, 48), rgb(150, 115, 62), 9, 1306);
-    noiseCell(img, 5, rgb(120, 88, 48), rgb(150, 115, 62), 9, 1307);
-    noiseCell(img, 6, rgb(120, 88, 48), rgb(150, 115, 62), 9, 1308);
+    noiseCells(img, {4, 5, 6}, rgb(120, 88, 48), rgb(150, 115, 62), 9, 1306);
     skirtCell(img, rgb(200, 165, 70), rgb(115, 85, 50), 1309);
     return img;
 }
@@ -196,10 +200,7 @@ static Image mountainTexture() {
     cellBox(MOUNTAIN_ROCK, x0, y0, x1, y1);
     noiseBox(img, x0, y0, x1, y1, rgb(80, 78, 76), rgb(150, 145, 138), 8, 1403);
     noiseCell(img, MOUNTAIN_SNOW, rgb(210, 220, 235), rgb(250, 252, 255), 10, 1404);
-    noiseCell(img, 2, rgb(80, 78, 76), rgb(150, 145, 138), 8, 1405);
-    noiseCell(img, 4, rgb(80, 78, 76), rgb(150, 145, 138), 8, 1406);
-    noiseCell(img, 5, rgb(80, 78, 76), rgb(150, 145, 138), 8, 1407);
-    noiseCell(img, 6, rgb(80, 78, 76), rgb(150, 145, 138), 8, 1408);
+    noiseCells(img, {2, 4, 5, 6}, rgb(80, 78, 76), rgb(150, 145, 138), 8, 1405);
     skirtCell(img, rgb(100, 120, 70), rgb(105, 100, 95), 1409);
     return img;
 }
@@ -235,9 +236,7 @@ static Image clayTexture() {
             img.at(x, y) =
                 mixc(rgb(105, 75, 45), rgb(150, 115, 75), fbm(x / 20.0f, y / 2.5f, 1504, 3));
     noiseCell(img, CLAY_WET, rgb(120, 50, 30), rgb(170, 80, 50), 7, 1505);
-    noiseCell(img, 4, rgb(120, 80, 50), rgb(165, 115, 70), 9, 1506);
-    noiseCell(img, 5, rgb(120, 80, 50), rgb(165, 115, 70), 9, 1507);
-    noiseCell(img, 6, rgb(120, 80, 50), rgb(165, 115, 70), 9, 1508);
+    noiseCells(img, {4, 5, 6}, rgb(120, 80, 50), rgb(165, 115, 70), 9, 1506);
     skirtCell(img, rgb(110, 140, 60), rgb(150, 70, 42), 1509);
     return img;
 }
@@ -274,9 +273,7 @@ static Image desertTexture() {
             img.at(x, y) = mixc(rgb(150, 100, 70), rgb(200, 150, 105), 0.5f * n + 0.5f * layer);
         }
     noiseCell(img, DESERT_BONE, rgb(215, 205, 180), rgb(245, 240, 225), 6, 1605);
-    noiseCell(img, 4, rgb(196, 128, 62), rgb(236, 178, 100), 9, 1606);
-    noiseCell(img, 5, rgb(196, 128, 62), rgb(236, 178, 100), 9, 1607);
-    noiseCell(img, 6, rgb(196, 128, 62), rgb(236, 178, 100), 9, 1608);
+    noiseCells(img, {4, 5, 6}, rgb(196, 128, 62), rgb(236, 178, 100), 9, 1606);
     skirtCell(img, rgb(220, 160, 90), rgb(170, 110, 65), 1609);
     return img;
 }
