@@ -41,12 +41,26 @@ static void dispatch() {
     if (playersChoice && pk == 351) return startGame();
 }
 
+// The oldest press a person queued, or a computer click armed in the press flags. A person
+// never moves for a computer seat: presses still queued when its turn begins are dropped.
+static bool takePress() {
+    if (kiTurn > 0) pressCount = 0;
+    if (pressCount > 0) {
+        picked = pressPicks[0];
+        pressCount--;
+        for (int i = 0; i < pressCount; i++) pressPicks[i] = pressPicks[i + 1];
+        return true;
+    }
+    if (!lButtonDown || lButtonOneTime) return false;
+    lButtonOneTime = true;
+    return true;
+}
+
 void idle() {
     int t = platform.milliseconds();
     srand(t);
 
-    if (lButtonDown && !lButtonOneTime) {
-        lButtonOneTime = true;
+    if (takePress()) {
         dispatch();
         buildOnBoard();
     }

@@ -53,6 +53,8 @@ int posPoints, posPoints1, posPoints2, posPointsTop;
 int picked;
 bool lButtonDown;
 bool lButtonOneTime;
+int pressPicks[MAX_PRESSES];
+int pressCount;
 bool rButtonDown, mButtonDown;
 int x1, y01, z1;
 float x2, y2, z2;

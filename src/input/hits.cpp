@@ -20,5 +20,7 @@ void processHits(int hits, const unsigned int* buffer, int words) {
         }
         at += 3 + (int)names;
     }
-    if (previous && previous[0] > 0) picked = (int)previous[3];
+    // Without a usable record the click hit nothing: keeping the last pick would run the
+    // previous command again.
+    picked = previous && previous[0] > 0 ? (int)previous[3] : 0;
 }

@@ -10,7 +10,8 @@ enum { SPECIAL_F2 = 2, SPECIAL_F3 = 3, SPECIAL_F4 = 4, SPECIAL_LEFT = 100, SPECI
 // Words in the selection buffer of one pick: 128 records of one name each.
 enum { PICK_BUFFER_WORDS = 512 };
 
-// GLUT callbacks. mouse makes the selection pass when mouseButton asks for one.
+// GLUT callbacks. mouse makes the selection pass when mouseButton asks for one and queues
+// its pick for the pass.
 void mouse(int button, int state, int x, int y);
 void mouseMotion(int x, int y);
 void key(unsigned char key, int x, int y);
@@ -18,11 +19,15 @@ void key2(int key, int x, int y);
 
 // The button logic of mouse without the selection pass: sets the click flags, the computer's
 // pace and the drag anchors. Returns true when the press at (x, y) is to be picked: a left
-// press during a human turn.
+// press during a human turn. Any left release restores the computer's normal pace.
 bool mouseButton(int button, int state, int x, int y);
+
+// Queues the pick of a person's press; each pass dispatches the oldest one, so every press
+// is one command even when its release comes before the next pass.
+void queuePress(int name);
 
 // Reduces the hit records of a selection pass to one pick name in picked: the nearest record
 // before the last one that came nearer (the overlay texts, always drawn last and nearest).
-// No hits, an overflow (hits < 0) or no such record leave picked unchanged. Never reads
-// beyond `words` words of buffer.
+// No hits, an overflow (hits < 0) or no such record give 0, which runs nothing. Never
+// reads beyond `words` words of buffer.
 void processHits(int hits, const unsigned int* buffer, int words = PICK_BUFFER_WORDS);

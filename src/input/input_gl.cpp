@@ -15,7 +15,8 @@ static_assert(SPECIAL_F2 == GLUT_KEY_F2 && SPECIAL_F3 == GLUT_KEY_F3 && SPECIAL_
               "special key codes");
 
 // Draws the frame once more in selection mode behind a 5 x 5 pixel pick matrix. The frustum
-// must be exactly the one resize sets, or picks drift away from what is seen.
+// must be exactly the one resize sets, or picks drift away from what is seen. Polygons are
+// filled whatever the display mode: in wire frame a selection pass records only the outlines.
 static void pickAt(int x, int y) {
     GLuint buffer[PICK_BUFFER_WORDS];
     GLint viewport[4];
@@ -30,7 +31,10 @@ static void pickAt(int x, int y) {
     gluPickMatrix((GLdouble)x, (GLdouble)(viewport[3] - y), 5.0, 5.0, viewport);
     glFrustum(-r, r, -1.0, 1.0, 2.0, roomDistance);
     glMatrixMode(GL_MODELVIEW);
+    glPushAttrib(GL_POLYGON_BIT);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     draw(GL_SELECT);
+    glPopAttrib();
 
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
@@ -38,9 +42,11 @@ static void pickAt(int x, int y) {
     glFlush();
 
     const GLint hits = glRenderMode(GL_RENDER);
-    if (hits != 0) processHits(hits, buffer);
+    processHits(hits, buffer);
 }
 
 void mouse(int button, int state, int x, int y) {
-    if (mouseButton(button, state, x, y)) pickAt(x, y);
+    if (!mouseButton(button, state, x, y)) return;
+    pickAt(x, y);
+    queuePress(picked);
 }

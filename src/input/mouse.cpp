@@ -1,25 +1,35 @@
-// Mouse buttons: the click handshake, the computer's pace and the drag anchors.
+// Mouse buttons: a person's presses for the pass, the computer's pace and the drag anchors.
 #include "input.h"
 
 #include "game/state.h"
 
-// The release that follows takes the branch of the turn it lands in, not of the press.
+static void setPace(bool fast) {
+    kiWait1 = fast ? 500 : 1500;
+    kiWait2 = fast ? 1000 : 3000;
+    fastForward = fast;
+}
+
+// A person's press is queued with its pick rather than left in the press flags, so a tap
+// whose release arrives before the next pass still counts. The flags then read as a press
+// already handled, and the pass never takes it a second time while the button is held.
 static bool leftButton(int state) {
-    if (kiTurn == 0) {
-        if (state == MOUSE_PRESS) {
-            lButtonDown = true;
-            return true;
+    if (state == MOUSE_RELEASE) {
+        // Whoever is on turn when the button comes up, the computer plays at its own pace.
+        setPace(false);
+        if (kiTurn == 0) {
+            lButtonDown = false;
+            lButtonOneTime = false;
         }
-        lButtonDown = false;
-        lButtonOneTime = false;
         return false;
     }
     // A computer turn is only sped up; its own click flags stay as it set them.
-    const bool held = state == MOUSE_PRESS;
-    kiWait1 = held ? 500 : 1500;
-    kiWait2 = held ? 1000 : 3000;
-    fastForward = held;
-    return false;
+    if (kiTurn != 0) {
+        setPace(true);
+        return false;
+    }
+    lButtonDown = true;
+    lButtonOneTime = true;
+    return true;
 }
 
 bool mouseButton(int button, int state, int x, int y) {
@@ -45,4 +55,9 @@ bool mouseButton(int button, int state, int x, int y) {
     default:
         return false;
     }
+}
+
+// Presses beyond the queue's room within one frame are more than any hand makes; they drop.
+void queuePress(int name) {
+    if (pressCount < MAX_PRESSES) pressPicks[pressCount++] = name;
 }

@@ -101,14 +101,11 @@ shot() { # shot NAME
 
 settle() { sleep "${1:-0.6}"; } # a few frames for idle to act and display to show it
 
-# The button is held for a few frames: a press released before the next frame's pass is
-# dropped, as a person's too-quick tap would be.
+# Press and release back to back, as a touchpad tap or a quick click arrives.
 click() { # click X Y [BUTTON]
     xdotool mousemove "$1" "$2"
     sleep 0.1
-    xdotool mousedown "${3:-1}"
-    sleep 0.35
-    xdotool mouseup "${3:-1}"
+    xdotool click "${3:-1}"
     settle
 }
 

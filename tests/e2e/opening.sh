@@ -23,10 +23,18 @@ check "... and the offers are unchanged" \
     at_most "$(changed offers nothing 400 260 880 780 40)" 50
 check "... and no road offers" at_most "$(edge_pixels nothing 1 30)" 5
 
+# In wire frame (F3) a click hits what lies under the cursor, not only the outlines.
+press_key F3
+shot wire
+click_at panel 64 # "Optionen"
+shot wire_options
+check "in wire frame Optionen opens the option buttons and labels" \
+    at_least "$(changed wire wire_options 40 300 130 590 40)" 300
 # shellcheck disable=SC2046
 click $(spot_xy 20)
+press_key F3
 shot settled
-check "a click on spot 20 places player 1's settlement" at_least "$(spot_pixels settled 1 20)" 40
+check "a click on spot 20 in wire frame places player 1's settlement" at_least "$(spot_pixels settled 1 20)" 40
 check "the other settlement offers are gone" at_most "$(spot_pixels settled 1 48)" 3
 check "road offers at the new settlement" at_least "$(edge_pixels settled 1 30)" 20
 # shellcheck disable=SC2046

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # A whole game of a person against the computer to 4 points: the person only rolls and passes,
 # the computer builds until it wins. The left button is held through every computer turn to
-# keep it at its fast pace. (The release of the person's "Naechster" click always lands in
-# the computer's turn, after the dispatch, and so restores the normal pace each time.)
+# keep it at its fast pace; every release restores the normal pace, whoever is on turn.
 . "$(dirname "$0")/lib.sh"
 
 limit=${QV_VICTORY_SECONDS:-200}

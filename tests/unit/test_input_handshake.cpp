@@ -24,7 +24,9 @@ class Handshake : public ::testing::Test {
     }
     // A human press whose selection pass found `name` under the cursor.
     static void press(int name) {
-        if (mouseButton(MOUSE_LEFT, MOUSE_PRESS, 20, 1000)) picked = name;
+        if (!mouseButton(MOUSE_LEFT, MOUSE_PRESS, 20, 1000)) return;
+        picked = name;
+        queuePress(picked);
     }
     static void release() { mouseButton(MOUSE_LEFT, MOUSE_RELEASE, 20, 1000); }
 };
@@ -41,11 +43,40 @@ TEST_F(Handshake, OnePressOneCommandHoldingDoesNotRepeat) {
     EXPECT_FALSE(interfaceToggle);
 }
 
-TEST_F(Handshake, ReleaseBeforeTheNextFrameDropsThePress) {
+// A tap: press and release arrive back to back, before the next pass.
+TEST_F(Handshake, ReleaseBeforeTheNextFrameStillTakesThePressOnce) {
     press(309);
     release();
     frames(3);
+    EXPECT_TRUE(interfaceToggle);
+    press(309); // two taps within one frame are two commands, one pass each
+    release();
+    press(364);
+    release();
+    frames(1);
     EXPECT_FALSE(interfaceToggle);
+    EXPECT_FALSE(options);
+    frames(1);
+    EXPECT_TRUE(options);
+    frames(3);
+    EXPECT_TRUE(options);
+}
+
+// A press on nothing usable picks 0: the previous command does not run again.
+TEST_F(Handshake, PressOnNothingRunsNothing) {
+    press(364);
+    release();
+    frames(1);
+    ASSERT_TRUE(options);
+    const unsigned int water[8] = {1, 0xf6000000u, 0xf6000000u, 0, 1, 0x7fffffffu, 0x7fffffffu, 0};
+    if (mouseButton(MOUSE_LEFT, MOUSE_PRESS, 20, 1000)) {
+        processHits(2, water, 8); // the water, then the overlay texts
+        queuePress(picked);
+    }
+    release();
+    frames(2);
+    EXPECT_EQ(picked, 0);
+    EXPECT_TRUE(options);
 }
 
 TEST_F(Handshake, PressDuringAComputerTurnIsNeverDispatched) {
@@ -58,6 +89,14 @@ TEST_F(Handshake, PressDuringAComputerTurnIsNeverDispatched) {
     mouseButton(MOUSE_LEFT, MOUSE_RELEASE, 20, 1000);
     EXPECT_EQ(picked, 0);
     EXPECT_FALSE(interfaceToggle || options);
+
+    // Presses a person queued before the turn passed to the computer are dropped.
+    kiTurn = 0;
+    press(309);
+    kiTurn = 2;
+    frames(2);
+    EXPECT_FALSE(interfaceToggle);
+    EXPECT_EQ(pressCount, 0);
 }
 
 TEST_F(Handshake, SeatClicksThenStartDealTheBoard) {

@@ -127,13 +127,13 @@ TEST(KiTurn, PersonAfterComputerStartsWithACleanHandshake) {
     EXPECT_EQ(kiTurn, 0);
     zufall = 0;
     EXPECT_TRUE(mouseButton(MOUSE_LEFT, MOUSE_PRESS, 600, 900));
-    picked = 310; // what the selection pass finds under the cursor
+    queuePress(310); // what the selection pass finds under the cursor
     pass();
     EXPECT_NE(zufall, 0) << "the person's first press is dispatched";
     EXPECT_TRUE(next);
     EXPECT_FALSE(mouseButton(MOUSE_LEFT, MOUSE_RELEASE, 600, 900));
-    picked = 311;
     EXPECT_TRUE(mouseButton(MOUSE_LEFT, MOUSE_PRESS, 600, 900));
+    queuePress(311);
     pass();
     EXPECT_EQ(player, 1);
     EXPECT_EQ(kiTurn, 2) << "and the computer takes over again";

@@ -93,7 +93,8 @@ TEST(RulesBadInput, CommandsOutsideTheirPhaseAndOutOfRangeArgumentsAreRefused) {
     EXPECT_EQ(resources[1][WOOL], 0);
 }
 
-// Holding the button dispatches once; the next command needs a release and a new press.
+// The press flags (the computer's clicks): one command per arming, and a click withdrawn
+// before the pass runs nothing.
 TEST(RulesHandshake, OnePressOneCommand) {
     setUpGame();
     picked = 309;
@@ -105,7 +106,7 @@ TEST(RulesHandshake, OnePressOneCommand) {
     pass();
     pass();
     EXPECT_TRUE(interfaceToggle);
-    lButtonDown = false; // the release before the next frame: no command
+    lButtonDown = false; // disarmed before the next frame: no command
     lButtonOneTime = false;
     pass();
     EXPECT_TRUE(interfaceToggle);
