@@ -62,13 +62,13 @@ extern int posPoints, posPoints1, posPoints2, posPointsTop; // search scores
 extern int picked;                    // pick name of the last click, human or computer
 extern bool lButtonDown;              // left button down, or a computer click pending
 extern bool lButtonOneTime;           // the current press has been handled
+extern bool rButtonDown, mButtonDown; // camera drags
+extern int x1, y01, z1;               // cursor at the start of a drag
+extern float x2, y2, z2;              // rX, rY, zoom at the start of a drag
 // A person's presses waiting for the pass, their picks oldest first; the pass takes one each.
 enum { MAX_PRESSES = 4 };
 extern int pressPicks[MAX_PRESSES];
 extern int pressCount;
-extern bool rButtonDown, mButtonDown; // camera drags
-extern int x1, y01, z1;               // cursor at the start of a drag
-extern float x2, y2, z2;              // rX, rY, zoom at the start of a drag
 
 // Interface switches
 extern bool interfaceToggle; // building-costs card shown
