@@ -1,5 +1,6 @@
 // Test helper for the end-to-end runs: where board places and panels land on the screen, and
 // pixel counts in screenshots (binary PPM) to tell what the game drew.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -102,6 +103,7 @@ int usage() {
                  "       probe mean IMG.ppm X0 Y0 X1 Y1 | probe markers BEFORE.ppm AFTER.ppm\n"
                  "       probe count IMG.ppm X0 Y0 X1 Y1 R G B [TOL]\n"
                  "       probe diff A.ppm B.ppm X0 Y0 X1 Y1 [TOL]\n"
+                 "       probe compare A.ppm B.ppm TOL\n"
                  "       probe dominant IMG.ppm X0 Y0 X1 Y1 CHANNEL [RATIO] [MIN]\n"
                  "       probe colour IMG.ppm X Y\n");
     return 2;
@@ -215,6 +217,23 @@ int main(int argc, char** argv) {
                 n += !near(a.at(x, y), c, tol);
             }
         std::printf("%ld\n", n);
+        return 0;
+    }
+    // Whole pictures: pixels differing by more than TOL in a channel, and the largest
+    // difference of any channel.
+    if (!std::strcmp(cmd, "compare") && argc >= 5) {
+        Image a, b;
+        if (!a.load(argv[2]) || !b.load(argv[3]) || a.w != b.w || a.h != b.h) return 2;
+        const int tol = std::atoi(argv[4]);
+        long n = 0;
+        int most = 0;
+        for (size_t i = 0; i < a.rgb.size(); i += 3) {
+            int d = 0;
+            for (int c = 0; c < 3; c++) d = std::max(d, std::abs(a.rgb[i + c] - b.rgb[i + c]));
+            n += d > tol;
+            most = std::max(most, d);
+        }
+        std::printf("%ld %d\n", n, most);
         return 0;
     }
     // Tiles whose roll marker appeared between two screenshots of the centred view: the marker

@@ -1,0 +1,125 @@
+// Renders fixed game positions on a frozen clock into PPM files, to compare with the pictures
+// the game drew before a change: the start view, a game in progress, the view from above.
+#include <GL/freeglut.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "app/platform.h"
+#include "app/shell.h"
+#include "game/board.h"
+#include "game/rules.h"
+#include "game/state.h"
+#include "game/switches.h"
+
+namespace {
+
+// Half the virtual screen: the frustum and the overlay keep their shape, the files stay small.
+const int kWidth = 640, kHeight = 512;
+
+int frozenClock() {
+    return 5000;
+}
+
+bool writeFront(const char* path) {
+    std::vector<unsigned char> rgb((size_t)kWidth * kHeight * 3);
+    glFinish();
+    glReadBuffer(GL_FRONT);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    FILE* f = std::fopen(path, "wb");
+    if (!f) return false;
+    std::fprintf(f, "P6\n%d %d\n255\n", kWidth, kHeight);
+    for (int y = kHeight - 1; y >= 0; y--)
+        std::fwrite(&rgb[(size_t)y * kWidth * 3], 1, kWidth * 3, f);
+    return std::fclose(f) == 0;
+}
+
+bool shoot(const char* dir, const char* name) {
+    for (int i = 0; i < 3; i++) glutMainLoopEvent();
+    display();
+    char path[512];
+    std::snprintf(path, sizeof path, "%s/%s.ppm", dir, name);
+    return writeFront(path);
+}
+
+// Buildings of all four players on every fourth free spot, each with its roads.
+void placePieces() {
+    int buildings = 0;
+    for (int s = 0; s < NUM_SPOTS && buildings < 12; s += 4) {
+        if (!spotIsFree(s)) continue;
+        const int p = 1 + buildings % 4;
+        houses[s][6] = buildings % 3 == 2 ? 2 : 1;
+        houses[s][7] = p;
+        buildings++;
+        for (int i = 3; i <= 5; i++) {
+            const int e = availableCheck1[s][i];
+            if (e >= 0 && streets[e] == 0) streets[e] = p;
+        }
+        resources[p][0] += houses[s][6];
+    }
+}
+
+// Player 2 in the middle of a turn: rolled, cards in hand, the bank trade open with an offer
+// on the table, and the roll shown with the dialog.
+void midGame() {
+    firstTime = 4 * playersPicked + 1;
+    build = false;
+    placePieces();
+    player = 2;
+    for (int k = WOOD; k <= CLAY; k++) resources[2][k] = 2 * k;
+    srand(77);
+    next = true;
+    openTrade();
+    computeHarbourRates();
+    tradeItem = ORE - 1;
+    tradeArray[ORE - 1][0] = tradeStep[ORE - 1];
+    tradeArray[WOOD - 1][1] = 1;
+    rollDice();
+    redraw = true;
+    buildFT = true;
+    refreshPieces();
+    showBuildOffers();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: e2e-pictures RUN_DIR OUT_DIR\n");
+        return 2;
+    }
+    const char* out = argv[2];
+    if (chdir(argv[1]) != 0) return 2;
+    glutInit(&argc, argv);
+    // Single-buffered, so the picture display() leaves can be read back after its swap.
+    glutInitDisplayMode(GLUT_RGB | GLUT_SINGLE | GLUT_DEPTH);
+    glutInitWindowPosition(0, 0);
+    glutInitWindowSize(kWidth, kHeight);
+    glutCreateWindow("quelvane-pictures");
+    installWindowHooks();
+    platform.milliseconds = frozenClock;
+    winPoints = 10;
+    init();
+    glutDisplayFunc(display);
+    glutReshapeFunc(resize);
+    resize(kWidth, kHeight);
+
+    playersPicked = 4;
+    playerKI[1] = playerKI[3] = false;
+    srand(1234);
+    startGame();
+    refreshPieces();
+    showBuildOffers();
+    bool ok = shoot(out, "start");
+    midGame();
+    ok = shoot(out, "midgame") && ok;
+    closeTradeAndBuild();
+    refreshPieces();
+    showBuildOffers();
+    centerView();
+    ok = shoot(out, "top") && ok;
+    return ok ? 0 : 1;
+}
