@@ -57,8 +57,8 @@ void placePieces() {
     for (int s = 0; s < NUM_SPOTS && buildings < 12; s += 4) {
         if (!spotIsFree(s)) continue;
         const int p = 1 + buildings % 4;
-        houses[s][6] = buildings % 3 == 2 ? 2 : 1;
-        houses[s][7] = p;
+        houses[s][SPOT_LEVEL] = buildings % 3 == 2 ? 2 : 1;
+        houses[s][SPOT_OWNER] = p;
         buildings++;
         for (int i = 3; i <= 5; i++) {
             const int e = availableCheck1[s][i];

@@ -1,5 +1,5 @@
 // Fuzz target: the BMP loader, with an upload that reads every byte it is handed.
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "assets/mesh.h"
 #include "fuzz_file.h"
 

@@ -6,10 +6,11 @@
 #include <string>
 
 #include "app/modes.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "app/shell.h"
 #include "config/ConfigFile.h"
 #include "game/idle.h"
+#include "game/rules.h"
 #include "game/state.h"
 #include "input/input.h"
 
@@ -33,8 +34,9 @@ static int readSetting(const ConfigFile& cfg, const char* key) {
 }
 
 ConfigFile config = openConfig("ZAVK.cfg");
-static const bool settingsRead = (resolution = readSetting(config, "resolution"),
-                                  winPoints = readSetting(config, "winPoints"), true);
+static const bool settingsRead =
+    (resolution = readSetting(config, "resolution"),
+     winPoints = clampWinPoints(readSetting(config, "winPoints")), true);
 
 // Walks the ladder and enters the first possible mode; reports every string tried otherwise.
 static void enterDisplayMode() {

@@ -1,24 +1,11 @@
 // The windowed shell: display and reshape callbacks, projections, text, GL-backed host hooks.
 #include <GL/freeglut.h>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "app/shell.h"
 #include "assets/catalogue.h"
 #include "game/state.h"
 #include "render/draw.h"
-
-void* glutFontFor(int handle) {
-    switch (handle) {
-    case 0:
-        return GLUT_STROKE_ROMAN;
-    case 7:
-        return GLUT_BITMAP_HELVETICA_12;
-    case 8:
-        return GLUT_BITMAP_HELVETICA_18;
-    default:
-        return GLUT_BITMAP_TIMES_ROMAN_24;
-    }
-}
 
 void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -29,43 +16,12 @@ void display() {
 
 // The frustum keeps the aspect of the virtual 1280 x 1024 screen; only the viewport follows.
 void resize(int w, int h) {
-    const float r = (float)width / (float)height;
     glViewport(0, 0, w, h);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glFrustum(-r, r, -1.0, 1.0, 2.0, roomDistance);
+    applyFrustum();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-}
-
-void setOrthographicProjection() {
-    glMatrixMode(GL_PROJECTION);
-    glDisable(GL_TEXTURE_2D);
-    glPushMatrix();
-    glLoadIdentity();
-    gluOrtho2D(0, width, 0, height);
-    glScalef(1, -1, 1);
-    glTranslatef(0, -(float)height, 0);
-    glMatrixMode(GL_MODELVIEW);
-}
-
-void resetPerspectiveProjection() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glEnable(GL_TEXTURE_2D);
-    glMatrixMode(GL_MODELVIEW);
-}
-
-void renderBitmapString(float x, float y, void* font, const char* string) {
-    glRasterPos2f(x, y);
-    for (const char* c = string; *c != '\0'; c++) glutBitmapCharacter(font, (signed char)*c);
-}
-
-void renderStrokeCharacter(float x, float y, float z, void* font, const char* string) {
-    glPushMatrix();
-    glTranslatef(x, y, z);
-    for (const char* c = string; *c != '\0'; c++) glutStrokeCharacter(font, (signed char)*c);
-    glPopMatrix();
 }
 
 static const GLfloat light_ambient[] = {0.75f, 0.75f, 0.75f, 0.75f};

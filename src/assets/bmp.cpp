@@ -1,7 +1,7 @@
 // The BMP texture loader: 24-bit uncompressed bitmaps to RGBA textures with fixed names.
 #include "mesh.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <cstdio>
 #include <cstdlib>

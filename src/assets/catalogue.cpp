@@ -1,8 +1,6 @@
 // The scene's mesh prototypes, display slots and panels, and their loading at start-up.
 #include "catalogue.h"
 
-#include "game/state.h"
-
 #include <cmath>
 
 obj_type objectF0, objectF1, objectF2, objectF3, objectF4, objectF5, objectF6, objectF7;
@@ -76,8 +74,7 @@ static void makeQuad(const quad_panel& panel) {
     obj->polygons[1] = quadTriangles[1];
 }
 
-// The panels hold their geometry before anything runs, like any other static data.
-static bool buildPanels() {
+void buildPanels() {
     for (const quad_panel& panel : quadPanels) makeQuad(panel);
     interfaceP.vertex_count = 3;
     interfaceP.polygon_count = 1;
@@ -86,10 +83,10 @@ static bool buildPanels() {
         interfaceP.mapping[i] = pointerMapping[i];
     }
     interfaceP.polygons[0] = pointerTriangle;
-    return true;
 }
 
-[[maybe_unused]] static const bool panelsBuilt = buildPanels();
+// The panels hold their geometry before anything runs, like any other static data.
+[[maybe_unused]] static const bool panelsBuilt = (buildPanels(), true);
 
 // Each loaded model: its record, files, and the build-menu slot that takes a copy.
 struct model_row {
@@ -244,6 +241,4 @@ void initScene() {
     loadModels();
     loadSky();
     loadPanels();
-    if (winPoints < 4) winPoints = 4;
-    if (winPoints > 12) winPoints = 12;
 }

@@ -36,10 +36,14 @@ extern obj_type interfaceV[72]; // interface panels
 extern int sky[7];             // texture names: water, bottom, top, sides 3, 4, 2, 1
 extern float water[720][2][3]; // the water strip, heights scrolled by the wave step
 
+// Gives the flat panels (interface0-8, interfaceW, interfaceOpB, interfaceOp) and the roll
+// marker interfaceP their fixed geometry; done once before main.
+void buildPanels();
+
 // Loads a 3DS mesh and its texture into `object` and computes its normals; 0 on failure.
 int ObjLoad(const char* object_file, const char* texture_file);
 
 // Computes the water grid, loads every model and texture from models/ and texturen/ of the
-// working directory in catalogue order (texture names 0-76), fills the fixed slots and
-// clamps winPoints to 4..12. Needs no GL context: textures go through the platform upload.
+// working directory in catalogue order (texture names 0-76) and fills the fixed slots.
+// Needs no GL context: textures go through the platform upload.
 void initScene();

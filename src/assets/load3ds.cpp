@@ -1,7 +1,7 @@
 // The 3DS mesh loader: walks the chunk stream of a file and fills one mesh record.
 #include "mesh.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,12 +1,20 @@
 // Building settlements, cities and roads, the piece refresh and the build offers.
 #include "rules.h"
 #include "board.h"
+#include "picks.h"
 #include "state.h"
 #include "assets/catalogue.h"
 
 static obj_type* const settlementMesh[5] = {nullptr, &object1, &object2, &object3, &object4};
 static obj_type* const cityMesh[5] = {nullptr, &object5, &object6, &object7, &object8};
 static obj_type* const roadMesh[5] = {nullptr, &object9, &object10, &object11, &object12};
+
+const int buildCost[3][6] = {
+    // -, wood, wool, grain, ore, clay
+    {0, 1, 0, 0, 0, 1}, // road
+    {0, 1, 1, 1, 0, 1}, // settlement
+    {0, 0, 0, 2, 3, 0}, // city, on the player's own settlement
+};
 
 static bool validPlayer(int p) {
     return p >= 1 && p <= 4;
@@ -18,15 +26,14 @@ static bool validEdge(int e) {
     return e >= 0 && e < NUM_EDGES;
 }
 
-static bool holdsSettlementCost(int p) {
-    const int* r = resources[p];
-    return r[WOOD] >= 1 && r[WOOL] >= 1 && r[GRAIN] >= 1 && r[CLAY] >= 1;
+bool holdsCost(int p, int piece) {
+    for (int kind = WOOD; kind <= CLAY; kind++)
+        if (resources[p][kind] < buildCost[piece][kind]) return false;
+    return true;
 }
-static bool holdsCityCost(int p) {
-    return resources[p][GRAIN] >= 2 && resources[p][ORE] >= 3;
-}
-static bool holdsRoadCost(int p) {
-    return resources[p][WOOD] >= 1 && resources[p][CLAY] >= 1;
+
+void payCost(int p, int piece) {
+    for (int kind = WOOD; kind <= CLAY; kind++) resources[p][kind] -= buildCost[piece][kind];
 }
 
 // A missing edge (-1) carries no road.
@@ -38,13 +45,16 @@ bool inOpening() {
     return firstTime < 4 * playersPicked;
 }
 
-bool spotIsFree(int s) {
-    if (!validSpot(s) || houses[s][6] != 0) return false;
+bool besideBuilding(int s) {
     for (int i = 0; i < 3; i++) {
-        int n = availableCheck1[s][i];
-        if (n >= 0 && houses[n][6] != 0) return false;
+        const int n = availableCheck1[s][i];
+        if (n >= 0 && houses[n][SPOT_LEVEL] != NO_BUILDING) return true;
     }
-    return true;
+    return false;
+}
+
+bool spotIsFree(int s) {
+    return validSpot(s) && houses[s][SPOT_LEVEL] == NO_BUILDING && !besideBuilding(s);
 }
 
 bool spotTouchesRoad(int s, int p) {
@@ -54,18 +64,22 @@ bool spotTouchesRoad(int s, int p) {
     return false;
 }
 
+static int ownerAt(int s) {
+    return houses[s][SPOT_OWNER];
+}
+
 bool edgeOpensFromFresh(int e, int p) {
     if (!validEdge(e)) return false;
     const int* row = availableCheck2[e];
-    bool freshA = houses[row[0]][7] == p && roadOwner(row[2]) == 0 && roadOwner(row[3]) == 0;
-    bool freshB = houses[row[1]][7] == p && roadOwner(row[4]) == 0 && roadOwner(row[5]) == 0;
+    bool freshA = ownerAt(row[0]) == p && roadOwner(row[2]) == 0 && roadOwner(row[3]) == 0;
+    bool freshB = ownerAt(row[1]) == p && roadOwner(row[4]) == 0 && roadOwner(row[5]) == 0;
     return freshA || freshB;
 }
 
 bool edgeIsConnected(int e, int p) {
     if (!validEdge(e)) return false;
     const int* row = availableCheck2[e];
-    if (houses[row[0]][7] == p || houses[row[1]][7] == p) return true;
+    if (ownerAt(row[0]) == p || ownerAt(row[1]) == p) return true;
     for (int i = 2; i < 6; i++)
         if (roadOwner(row[i]) == p) return true;
     return false;
@@ -75,13 +89,13 @@ bool settlementAllowed(int s) {
     int p = player;
     if (!validPlayer(p) || !spotIsFree(s)) return false;
     if (inOpening()) return firstTime % 2 == 0;
-    return spotTouchesRoad(s, p) && holdsSettlementCost(p);
+    return spotTouchesRoad(s, p) && holdsCost(p, PIECE_SETTLEMENT);
 }
 
 bool cityAllowed(int s) {
     int p = player;
-    return validPlayer(p) && validSpot(s) && houses[s][6] == 1 && houses[s][7] == p &&
-           holdsCityCost(p);
+    return validPlayer(p) && validSpot(s) && houses[s][SPOT_LEVEL] == SETTLEMENT &&
+           ownerAt(s) == p && holdsCost(p, PIECE_CITY);
 }
 
 // In the opening a road from a fresh settlement is only free when a road is due; any other
@@ -90,7 +104,7 @@ bool roadAllowed(int e) {
     int p = player;
     if (!validPlayer(p) || !validEdge(e) || streets[e] != 0) return false;
     if (inOpening() && edgeOpensFromFresh(e, p)) return firstTime % 2 == 1;
-    return edgeIsConnected(e, p) && holdsRoadCost(p);
+    return edgeIsConnected(e, p) && holdsCost(p, PIECE_ROAD);
 }
 
 static void piecesChanged() {
@@ -101,23 +115,18 @@ static void piecesChanged() {
 void clickSpot(int s) {
     int p = player;
     if (settlementAllowed(s)) {
-        if (inOpening()) {
+        if (inOpening())
             firstTime++;
-        } else {
-            resources[p][WOOD]--;
-            resources[p][WOOL]--;
-            resources[p][GRAIN]--;
-            resources[p][CLAY]--;
-        }
-        houses[s][7] = p;
-        houses[s][6] = 1;
+        else
+            payCost(p, PIECE_SETTLEMENT);
+        houses[s][SPOT_OWNER] = p;
+        houses[s][SPOT_LEVEL] = SETTLEMENT;
         resources[p][0]++;
         piecesChanged();
     } else if (cityAllowed(s)) {
-        houses[s][6] = 2;
+        houses[s][SPOT_LEVEL] = CITY;
         resources[p][0]++;
-        resources[p][GRAIN] -= 2;
-        resources[p][ORE] -= 3;
+        payCost(p, PIECE_CITY);
         piecesChanged();
     }
 }
@@ -131,29 +140,28 @@ void clickEdge(int e) {
         firstTime++;
         playerCheck = true;
     } else {
-        resources[p][WOOD]--;
-        resources[p][CLAY]--;
+        payCost(p, PIECE_ROAD);
     }
     piecesChanged();
 }
 
 void buildOnBoard() {
     if (!build) return;
-    if (picked >= 100 && picked <= 153)
-        clickSpot(picked - 100);
-    else if (picked >= 200 && picked <= 271)
-        clickEdge(picked - 200);
+    if (pickedSpot(picked) >= 0)
+        clickSpot(pickedSpot(picked));
+    else if (pickedEdge(picked) >= 0)
+        clickEdge(pickedEdge(picked));
 }
 
 void refreshPieces() {
     for (int s = 0; s < NUM_SPOTS; s++) housesV[s] = deleteObj;
     for (int e = 0; e < NUM_EDGES; e++) streetsV[e] = deleteObj;
     for (int s = 0; s < NUM_SPOTS; s++) {
-        int p = houses[s][7];
+        int p = ownerAt(s);
         if (!validPlayer(p)) continue;
-        if (houses[s][6] == 1)
+        if (houses[s][SPOT_LEVEL] == SETTLEMENT)
             housesV[s] = *settlementMesh[p];
-        else if (houses[s][6] == 2)
+        else if (houses[s][SPOT_LEVEL] == CITY)
             housesV[s] = *cityMesh[p];
     }
     for (int e = 0; e < NUM_EDGES; e++)
@@ -167,10 +175,10 @@ void showBuildOffers() {
     if (!validPlayer(p)) return;
     for (int s = 0; s < NUM_SPOTS; s++) {
         if (settlementAllowed(s))
-            housesV[s] = buildV[3 * p + 1];
+            housesV[s] = buildV[3 * p + PIECE_SETTLEMENT];
         else if (cityAllowed(s))
-            housesV[s] = buildV[3 * p + 2];
+            housesV[s] = buildV[3 * p + PIECE_CITY];
     }
     for (int e = 0; e < NUM_EDGES; e++)
-        if (roadAllowed(e)) streetsV[e] = buildV[3 * p];
+        if (roadAllowed(e)) streetsV[e] = buildV[3 * p + PIECE_ROAD];
 }

@@ -1,6 +1,8 @@
 // Seat selection, the random deal of terrain and numbers, and the start of the game.
 #include "rules.h"
 #include "board.h"
+#include "ki.h"
+#include "picks.h"
 #include "state.h"
 #include "assets/catalogue.h"
 
@@ -23,6 +25,14 @@ void chooseSeat(int q, bool computer) {
     playerKI[q] = computer;
 }
 
+void seatForPerson(int q) {
+    chooseSeat(q, false);
+}
+
+void seatForComputer(int q) {
+    chooseSeat(q, true);
+}
+
 // Draws for each tile until a value under its limit comes up; the limits add up to the 19
 // tiles, so every tile finds one.
 static void dealValues(int* out, const int* limit, int first, int count) {
@@ -40,8 +50,8 @@ void fillSpotRecords() {
     for (int s = 0; s < NUM_SPOTS; s++) {
         for (int j = 0; j < 3; j++) {
             int tile = spotTiles[s][j];
-            houses[s][j] = tile < 0 ? 0 : number[tile];
-            houses[s][3 + j] = tile < 0 ? 0 : model[tile];
+            houses[s][SPOT_NUMBERS + j] = tile < 0 ? 0 : number[tile];
+            houses[s][SPOT_TERRAINS + j] = tile < 0 ? 0 : model[tile];
         }
     }
 }
@@ -56,10 +66,10 @@ void dealBoard() {
 }
 
 void startGame() {
-    for (int i = 50; i <= 63; i++) interfaceV[i] = deleteObj;
+    for (int i = SLOT_SEATS_FIRST; i <= SLOT_SEATS_LAST; i++) interfaceV[i] = deleteObj;
     dealBoard();
     player = 1;
-    if (playerKI[1]) kiTurn = 1;
+    if (playerKI[1]) kiTurn = KI_START;
     playersChoice = false;
     build = true;
     redraw = true;

@@ -1,48 +1,108 @@
 // The per-frame pass and the dispatch of one command per press.
 #include "idle.h"
-#include "rules.h"
-#include "switches.h"
 #include "ki.h"
+#include "picks.h"
+#include "rules.h"
 #include "state.h"
-#include "app/platform.h"
+#include "switches.h"
+#include "platform/platform.h"
 
 #include <cstdlib>
 
-// The first test that holds is the press's one command. Interface commands act in every
-// phase; game commands only in the phase they belong to.
-static void dispatch() {
-    const int pk = picked;
-    if (pk == 312) {
-        platform.quit(0);
-        return;
-    }
-    if (pk == 309) return toggleCostsPanel();
-    if (pk == 364) return toggleOptionsPanel();
-    if (pk == 370) return toggleLight();
-    if (pk == 369) return toggleFps();
-    if (pk == 368) return toggleWire();
-    if (pk == 367) return centerView();
-    if (pk == 366) return toggleNumbers();
-    if (pk == 365) return togglePortSigns();
-    if (wuerfeln && pk == 310) return rollDice();
-    if (next && !trade && !build && pk == 310) return openTrade();
-    if (trade && pk >= 330 && pk <= 334) return chooseBankItem(pk - 330);
-    if (trade && pk == 345) return chooseBankPartner();
-    for (int q = 1; q <= 4; q++)
-        if (trade && pk == 345 + q && partnerAllowed(q)) return choosePlayerPartner(q);
-    if (trade && pk == 314) return carryOutTrade();
-    if (trade && ((pk >= 320 && pk <= 329) || (pk >= 335 && pk <= 344)))
-        return pickTradeAdjustment(pk);
-    if (trade && !build && pk == 310) return closeTradeAndBuild();
-    if (next && pk == 311) return endTurn();
-    if (playersChoice && pk >= 352 && pk <= 355) return choosePlayerCount(pk - 351);
-    if (playersChoice && pk >= 356 && pk <= 359) return chooseSeat(pk - 355, false);
-    if (playersChoice && pk >= 360 && pk <= 363) return chooseSeat(pk - 359, true);
-    if (playersChoice && pk == 351) return startGame();
+// When a command acts. Interface commands act in every phase, game commands only in theirs.
+static bool always() {
+    return true;
+}
+static bool rolling() {
+    return wuerfeln;
+}
+static bool freePhase() {
+    return next && !trade && !build;
+}
+static bool trading() {
+    return trade;
+}
+static bool leavingTrade() {
+    return trade && !build;
+}
+static bool turnOpen() {
+    return next;
+}
+static bool seatChoice() {
+    return playersChoice;
 }
 
-// The oldest press a person queued, or a computer click armed in the press flags. A person
-// never moves for a computer seat: presses still queued when its turn begins are dropped.
+static void quitGame() {
+    platform.quit(0);
+}
+
+// A command answers the names base + first .. base + last; a command of a row of names is
+// told which one was picked (name - base).
+struct Command {
+    bool (*phase)();
+    int base, first, last;
+    void (*act)();
+    void (*actOn)(int);
+};
+
+// Tested in this order; the first row whose name and phase both match is the press's one
+// command. Spots and edges match none: building takes them after the dispatch.
+// clang-format off
+static const Command commands[] = {
+    // phase       name                   offsets  command        or command of a row
+    {always,       PICK_CLOSE,            0, 0, quitGame,           nullptr},
+    {always,       PICK_COSTS,            0, 0, toggleCostsPanel,   nullptr},
+    {always,       PICK_OPTIONS,          0, 0, toggleOptionsPanel, nullptr},
+    {always,       PICK_OPT_LIGHT,        0, 0, toggleLight,        nullptr},
+    {always,       PICK_OPT_FPS,          0, 0, toggleFps,          nullptr},
+    {always,       PICK_OPT_WIRE,         0, 0, toggleWire,         nullptr},
+    {always,       PICK_OPT_CENTER,       0, 0, centerView,         nullptr},
+    {always,       PICK_OPT_NUMBERS,      0, 0, toggleNumbers,      nullptr},
+    {always,       PICK_OPT_SIGNS,        0, 0, togglePortSigns,    nullptr},
+    {rolling,      PICK_MAIN,             0, 0, rollDice,           nullptr},
+    {freePhase,    PICK_MAIN,             0, 0, openTrade,          nullptr},
+    {trading,      PICK_PAY_KIND,         1, 5, nullptr,            chooseBankItem},
+    {trading,      PICK_BANK,             0, 0, chooseBankPartner,  nullptr},
+    {trading,      PICK_PARTNERS,         1, 4, nullptr,            choosePlayerPartner},
+    {trading,      PICK_TRADE_GO,         0, 0, carryOutTrade,      nullptr},
+    {trading,      PICK_IN_MINUS,         1, 5, nullptr,            lessReceived},
+    {trading,      PICK_IN_PLUS,          1, 5, nullptr,            moreReceived},
+    {trading,      PICK_OUT_PLUS,         1, 5, nullptr,            moreGiven},
+    {trading,      PICK_OUT_MINUS,        1, 5, nullptr,            lessGiven},
+    {leavingTrade, PICK_MAIN,             0, 0, closeTradeAndBuild, nullptr},
+    {turnOpen,     PICK_NEXT,             0, 0, endTurn,            nullptr},
+    {seatChoice,   PICK_PLAYER_COUNT,     1, 4, nullptr,            choosePlayerCount},
+    {seatChoice,   PICK_SEAT_PERSON,      1, 4, nullptr,            seatForPerson},
+    {seatChoice,   PICK_SEAT_COMPUTER,    1, 4, nullptr,            seatForComputer},
+    {seatChoice,   PICK_START,            0, 0, startGame,          nullptr},
+};
+// clang-format on
+
+static void dispatch() {
+    const int pk = picked;
+    for (const Command& c : commands) {
+        if (pk < c.base + c.first || pk > c.base + c.last || !c.phase()) continue;
+        if (c.act)
+            c.act();
+        else
+            c.actOn(pk - c.base);
+        return;
+    }
+}
+
+void postClick(int name) {
+    picked = name;
+    lButtonDown = true;
+    lButtonOneTime = false;
+}
+
+void releaseClick() {
+    lButtonDown = false;
+    lButtonOneTime = false;
+}
+
+// The oldest press a person queued, or a click armed in the press flags. A person never
+// moves for a computer seat: presses still queued when its turn begins are dropped.
 static bool takePress() {
     if (kiTurn > 0) pressCount = 0;
     if (pressCount > 0) {

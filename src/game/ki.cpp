@@ -1,19 +1,15 @@
 // The computer player's turn machine: opening placements and regular turns, paced by delays.
 #include "ki.h"
 
+#include "idle.h"
+#include "picks.h"
+#include "rules.h"
 #include "state.h"
-
-// A click for the next pass's dispatch; lButtonDown is already held for the rest of the turn.
-static void kiClick(int name) {
-    picked = name;
-    lButtonOneTime = false;
-}
 
 // Hands the press flags back, so whoever moves next starts with a clean handshake.
 static void kiRelease() {
     kiTurn = 0;
-    lButtonDown = false;
-    lButtonOneTime = false;
+    releaseClick();
 }
 
 static bool waiting(int t, int wait) {
@@ -22,20 +18,20 @@ static bool waiting(int t, int wait) {
 
 static void openingStep(int t) {
     switch (kiTurn) {
-    case 1:
+    case KI_OPENING_START:
         kiTime = t;
-        kiTurn = 2;
+        kiTurn = KI_OPENING_SETTLEMENT;
         break;
-    case 2:
+    case KI_OPENING_SETTLEMENT:
         if (waiting(t, kiWait1)) return;
         kiOpeningSettlement();
         kiTime = t;
-        kiTurn = 3;
+        kiTurn = KI_OPENING_ROAD;
         break;
-    case 3:
+    case KI_OPENING_ROAD:
         if (waiting(t, kiWait1)) return;
         kiRoadSearch(true);
-        kiTurn = 4;
+        kiTurn = KI_OPENING_END;
         break;
     default:
         kiRelease();
@@ -52,120 +48,115 @@ static bool hasSurplus() {
            card(ORE) >= tradeStep[3] + 3 || card(CLAY) > tradeStep[4];
 }
 
-static bool roadAffordable() {
-    return card(WOOD) >= 1 && card(CLAY) >= 1;
-}
-
-static bool settlementAffordable() {
-    return card(WOOD) >= 1 && card(WOOL) >= 1 && card(GRAIN) >= 1 && card(CLAY) >= 1;
-}
-
-static bool cityAffordable() {
-    return card(GRAIN) >= 2 && card(ORE) >= 3;
-}
-
+// The wishes in the order road, settlement, city, as the pieces are numbered.
 static bool wishAffordable() {
     const bool* wish = buildHouse[player];
-    return (wish[0] && roadAffordable()) || (wish[1] && settlementAffordable()) ||
-           (wish[2] && cityAffordable());
+    for (int piece = PIECE_ROAD; piece <= PIECE_CITY; piece++)
+        if (wish[piece] && holdsCost(player, piece)) return true;
+    return false;
 }
 
-// State 3: open the bank trade, go building, or end the turn.
+// Open the bank trade, go building, or end the turn.
 static int tradeOrBuild() {
     if (!kiTrade && hasSurplus()) {
         next = true;
         trade = false;
         build = false;
-        kiClick(310);
-        return 4;
+        postClick(PICK_MAIN);
+        return KI_TRADE;
     }
     if (wishAffordable()) {
         trade = true;
         build = false;
-        kiClick(310);
-        return 5;
+        postClick(PICK_MAIN);
+        return KI_BUILD;
     }
-    return 9;
+    return KI_END_TURN;
 }
 
-// State 4: one unit more on the offer, or carry the offer out and decide again.
+// One unit more on the offer, or carry the offer out and decide again.
 static int tradeStepOnce() {
-    picked = -1;
+    picked = PICK_UNCHOSEN;
     int pay, want;
     if (kiTradeUnit(&pay, &want)) {
         tradeItem = pay - 1;
-        kiClick(324 + want);
-        return 4;
+        postClick(PICK_IN_PLUS + want);
+        return KI_TRADE;
     }
     kiTrade = true;
-    kiClick(314);
-    return 3;
+    postClick(PICK_TRADE_GO);
+    return KI_DECIDE;
 }
 
-// State 5: the first affordable wish, in the order road, settlement, city.
+// The first affordable wish, in the order road, settlement, city; the settlement wish stays
+// until the settlement click.
 static int buildingDecision() {
     bool* wish = buildHouse[player];
-    if (wish[0] && roadAffordable()) {
-        wish[0] = false;
-        return 6;
+    if (wish[PIECE_ROAD] && holdsCost(player, PIECE_ROAD)) {
+        wish[PIECE_ROAD] = false;
+        return KI_ROAD;
     }
-    if (wish[1] && settlementAffordable()) return 7;
-    if (wish[2] && cityAffordable()) {
-        wish[2] = false;
-        return 8;
+    if (wish[PIECE_SETTLEMENT] && holdsCost(player, PIECE_SETTLEMENT)) return KI_SETTLEMENT;
+    if (wish[PIECE_CITY] && holdsCost(player, PIECE_CITY)) {
+        wish[PIECE_CITY] = false;
+        return KI_CITY;
     }
-    return 9;
+    return KI_END_TURN;
+}
+
+// Runs the piece search or click of a building state.
+static void buildStep(int state) {
+    if (state == KI_ROAD)
+        kiRoadSearch(false);
+    else if (state == KI_SETTLEMENT)
+        kiSettlement();
+    else
+        kiCity();
 }
 
 static void mainStep(int t) {
     switch (kiTurn) {
-    case 1:
+    case KI_START:
         kiTime = t;
-        kiTurn = 2;
+        kiTurn = KI_ROLL;
         break;
-    case 2:
+    case KI_ROLL:
         if (waiting(t, kiWait1)) return;
-        lButtonDown = true;
         wuerfeln = true;
-        kiClick(310);
+        postClick(PICK_MAIN);
         tradeModus = true;
         kiTime = t;
-        kiTurn = 3;
+        kiTurn = KI_DECIDE;
         break;
-    case 3:
+    case KI_DECIDE:
         if (waiting(t, kiWait2)) return;
         kiTurn = tradeOrBuild();
         kiTrade = false;
         kiTime = t;
         break;
-    case 4:
+    case KI_TRADE:
         if (waiting(t, kiWait1)) return;
         kiTurn = tradeStepOnce();
         kiTime = t;
         break;
-    case 5:
+    case KI_BUILD:
         if (waiting(t, kiWait1)) return;
         kiTurn = buildingDecision();
         kiTime = t;
         break;
-    case 6:
-    case 7:
-    case 8:
+    case KI_ROAD:
+    case KI_SETTLEMENT:
+    case KI_CITY:
         if (waiting(t, kiWait1)) return;
-        if (kiTurn == 6)
-            kiRoadSearch(false);
-        else if (kiTurn == 7)
-            kiSettlement();
-        else
-            kiCity();
+        buildStep(kiTurn);
         kiTime = t;
-        kiTurn = 5;
+        kiTurn = KI_BUILD;
         break;
-    case 9:
+    case KI_END_TURN:
         if (waiting(t, kiWait1)) return;
         next = true;
-        kiClick(311);
-        kiTurn = 10;
+        postClick(PICK_NEXT);
+        kiTurn = KI_END;
         break;
     default:
         kiRelease();

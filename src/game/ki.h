@@ -1,6 +1,28 @@
 // The computer player: its turn machine and its choices.
 #pragma once
 
+// States of the turn machine in kiTurn (0: no computer turn). The opening variant places one
+// settlement and one road; the main-game variant plays a regular turn. Either starts in
+// state 1, KI_START, which the rules set when a computer seat's turn begins.
+enum KiOpeningState {
+    KI_OPENING_START = 1,
+    KI_OPENING_SETTLEMENT,
+    KI_OPENING_ROAD,
+    KI_OPENING_END
+};
+enum KiState {
+    KI_START = 1,  // stamp the time
+    KI_ROLL,       // roll the dice
+    KI_DECIDE,     // open the bank trade, go building, or end the turn
+    KI_TRADE,      // one unit more on the offer, or carry it out
+    KI_BUILD,      // the first affordable wish
+    KI_ROAD,       // road search and click
+    KI_SETTLEMENT, // settlement click on the wished spot
+    KI_CITY,       // city search and click
+    KI_END_TURN,   // "Naechster"
+    KI_END,        // hand the press flags back
+};
+
 // One step of the computer turn machine at pass time t (ms); does nothing while kiTurn <= 0.
 // Runs the opening variant while firstTime <= 4 * playersPicked, the main-game one after.
 // Every move is a click through picked and the press flags, dispatched by the next pass.

@@ -3,6 +3,9 @@
 
 #include "assets/catalogue.h"
 #include "board.h"
+#include "idle.h"
+#include "picks.h"
+#include "rules.h"
 #include "state.h"
 
 // Terrain value by terrain kind (0 no tile, 6 desert) and number weight by dice number.
@@ -18,9 +21,10 @@ static int weightOf(int n) {
 }
 
 int kiSpotRating(int x) {
+    const int* spot = houses[x];
     for (int j = 0; j < 3; j++) {
-        posPoints1 += terrainOf(houses[x][3 + j]);
-        if (houses[x][3 + j] != DESERT) posPoints2 += weightOf(houses[x][j]);
+        posPoints1 += terrainOf(spot[SPOT_TERRAINS + j]);
+        if (spot[SPOT_TERRAINS + j] != DESERT) posPoints2 += weightOf(spot[SPOT_NUMBERS + j]);
     }
     posPoints = posPoints1 * posPoints2;
     posPoints1 = 0;
@@ -45,18 +49,11 @@ bool kiSpecialHarbourSpot(int s) {
 // A slot shows an offer when its mesh carries the offer prototype's texture; the build-offer
 // textures are loaded once per prototype, so no placed piece or empty slot shares them.
 static bool spotOffered(int s, int p) {
-    return housesV[s].texture_id == buildV[3 * p + 1].texture_id;
+    return housesV[s].texture_id == buildV[3 * p + PIECE_SETTLEMENT].texture_id;
 }
 
 static bool edgeOffered(int e, int p) {
-    return streetsV[e].texture_id == buildV[3 * p].texture_id;
-}
-
-// A computer click: dispatched at the start of the next pass like a person's press.
-static void click(int name) {
-    picked = name;
-    lButtonDown = true;
-    lButtonOneTime = false;
+    return streetsV[e].texture_id == buildV[3 * p + PIECE_ROAD].texture_id;
 }
 
 void kiOpeningSettlement() {
@@ -68,13 +65,13 @@ void kiOpeningSettlement() {
         if (first < 0) first = s;
         if (kiSpotRating(s) > posPointsTop) {
             posPointsTop = posPoints;
-            click(100 + s);
+            postClick(spotPick(s));
             player3too1[0] = kiGeneralHarbourSpot(s);
         }
     }
     // Without a rated spot the opening would wait for a click that never comes.
     if (posPointsTop == 0 && first >= 0) {
-        click(100 + first);
+        postClick(spotPick(first));
         player3too1[0] = kiGeneralHarbourSpot(first);
     }
     if (player3too1[0]) player3too1[p] = true;
@@ -82,15 +79,10 @@ void kiOpeningSettlement() {
     posPointsTop = 0;
 }
 
-// A path entry leads somewhere the player may settle: an empty target whose neighbours are
-// all empty, over edges that are free or already the player's.
+// A path entry leads somewhere the player may settle: a free target, over edges that are
+// free or already the player's.
 static bool pathOpen(const int* entry, int p) {
-    const int t = entry[0];
-    if (houses[t][6] != 0) return false;
-    for (int i = 0; i < 3; i++) {
-        const int n = availableCheck1[t][i];
-        if (n >= 0 && houses[n][6] != 0) return false;
-    }
+    if (!spotIsFree(entry[0])) return false;
     for (int i = 1; i < 4; i++) {
         const int e = entry[i];
         if (e >= 0 && streets[e] != 0 && streets[e] != p) return false;
@@ -114,22 +106,22 @@ static void takePath(const int* entry, int p, bool opening) {
     for (int i = 1; i < 4; i++) {
         const int e = entry[i];
         if (e >= 0 && streets[e] == 0) {
-            click(200 + e);
-            if (!opening) buildHouse[p][0] = true;
+            postClick(edgePick(e));
+            if (!opening) buildHouse[p][PIECE_ROAD] = true;
             return;
         }
     }
     lButtonOneTime = true;
-    buildHouse[p][0] = false;
-    buildHouse[p][1] = true;
+    buildHouse[p][PIECE_ROAD] = false;
+    buildHouse[p][PIECE_SETTLEMENT] = true;
     if (!opening) houseBuild = entry[0];
 }
 
 void kiRoadSearch(bool opening) {
     const int p = player;
     for (int s = 0; s < NUM_SPOTS; s++) {
-        if (houses[s][7] != p) continue;
-        for (int j = 0; j < 18; j++) {
+        if (houses[s][SPOT_OWNER] != p) continue;
+        for (int j = 0; j < MAX_PATHS; j++) {
             const int* entry = buildCheck[s][j];
             if (entry[0] < 0) continue;
             if (opening && !edgeOffered(entry[1], p)) continue;
@@ -145,7 +137,7 @@ void kiRoadSearch(bool opening) {
     if (opening && posPointsTop == 0) {
         for (int e = 0; e < NUM_EDGES; e++) {
             if (edgeOffered(e, p)) {
-                click(200 + e);
+                postClick(edgePick(e));
                 break;
             }
         }
@@ -156,22 +148,22 @@ void kiRoadSearch(bool opening) {
 void kiSettlement() {
     const int p = player;
     const int s = houseBuild;
-    buildHouse[p][0] = true;
-    buildHouse[p][1] = false;
-    if (s < 0 || s >= NUM_SPOTS || houses[s][6] != 0) return;
-    click(100 + s);
-    buildHouse[p][2] = true;
+    buildHouse[p][PIECE_ROAD] = true;
+    buildHouse[p][PIECE_SETTLEMENT] = false;
+    if (s < 0 || s >= NUM_SPOTS || houses[s][SPOT_LEVEL] != NO_BUILDING) return;
+    postClick(spotPick(s));
+    buildHouse[p][PIECE_CITY] = true;
     if (kiGeneralHarbourSpot(s)) player3too1[p] = true;
 }
 
 void kiCity() {
     const int p = player;
     for (int s = 0; s < NUM_SPOTS; s++) {
-        if (houses[s][7] != p || houses[s][6] != 1) continue;
+        if (houses[s][SPOT_OWNER] != p || houses[s][SPOT_LEVEL] != SETTLEMENT) continue;
         if (kiSpotRating(s) > posPointsTop) {
             posPointsTop = posPoints;
-            click(100 + s);
-            buildHouse[p][2] = true;
+            postClick(spotPick(s));
+            buildHouse[p][PIECE_CITY] = true;
         }
     }
     posPointsTop = 0;
@@ -227,7 +219,7 @@ bool kiTradeUnit(int* pay, int* want) {
         const int paid = tradeArray[row.pay - 1][0];
         if (held(row.pay) <= rate + paid + row.reserve) continue;
         int wanted = 0;
-        if (!(buildHouse[player][2] && cityRule(row.pay, &wanted))) {
+        if (!(buildHouse[player][PIECE_CITY] && cityRule(row.pay, &wanted))) {
             for (int i = 0; i < 4 && row.otherwise[i]; i++) {
                 if (have(row.otherwise[i]) == 0) {
                     wanted = row.otherwise[i];

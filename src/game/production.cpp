@@ -1,5 +1,6 @@
 // The dice roll and the payout of resource cards.
 #include "rules.h"
+#include "picks.h"
 #include "state.h"
 #include "assets/catalogue.h"
 
@@ -10,10 +11,10 @@
 static void collectProduction() {
     for (int s = 0; s < NUM_SPOTS; s++) {
         for (int j = 0; j < 3; j++) {
-            if (houses[s][j] != zufall || k > 11) continue;
-            dice[k][0] = houses[s][3 + j];
-            dice[k][1] = houses[s][6];
-            dice[k][2] = houses[s][7];
+            if (houses[s][SPOT_NUMBERS + j] != zufall || k > 11) continue;
+            dice[k][0] = houses[s][SPOT_TERRAINS + j];
+            dice[k][1] = houses[s][SPOT_LEVEL];
+            dice[k][2] = houses[s][SPOT_OWNER];
             k++;
         }
     }
@@ -24,7 +25,7 @@ static void payProduction() {
     for (int e = 0; e < 12; e++) {
         int kind = dice[e][0], level = dice[e][1], owner = dice[e][2];
         if (kind < WOOD || kind > CLAY || owner < 1 || owner > 4) continue;
-        if (level == 1 || level == 2) resources[owner][kind] += level;
+        if (level == SETTLEMENT || level == CITY) resources[owner][kind] += level;
     }
     for (int e = 0; e < 12; e++) dice[e][0] = dice[e][1] = dice[e][2] = 0;
     k = 0;
@@ -32,9 +33,9 @@ static void payProduction() {
 
 void rollDice() {
     zufall1 = rand() % 6 + 1;
-    interfaceV[7] = diceV[zufall1 - 1];
+    interfaceV[SLOT_DIE1] = diceV[zufall1 - 1];
     zufall2 = rand() % 6 + 1;
-    interfaceV[8] = diceV[zufall2 - 1];
+    interfaceV[SLOT_DIE2] = diceV[zufall2 - 1];
     zufall = zufall1 + zufall2;
     for (int t = 0; t < NUM_TILES; t++)
         if (number[t] == zufall) pointerV[t] = interfaceP;
@@ -43,4 +44,10 @@ void rollDice() {
     wuerfeln = false;
     // A computer turn opens its free phase itself.
     if (kiTurn == 0) next = true;
+}
+
+void hideRoll() {
+    interfaceV[SLOT_DIE1] = deleteObj;
+    interfaceV[SLOT_DIE2] = deleteObj;
+    for (int t = 0; t < NUM_TILES; t++) pointerV[t] = deleteObj;
 }

@@ -1,19 +1,28 @@
 // The whole game state: plain globals with their start values, shared by every subsystem.
 #pragma once
 
+// Puts every global below back to its start value; runs once before main. The two values
+// read from the configuration, resolution and winPoints, are left as they are.
+void resetGameState();
+
 // Players are 1-4 (0 nobody) and index per-player arrays directly. Resource kinds are
 // 1 wood, 2 wool, 3 grain, 4 ore, 5 clay; terrain kinds 1 forest .. 5 clay pit, 6 desert.
 enum { WOOD = 1, WOOL, GRAIN, ORE, CLAY };
 enum { FOREST = 1, PASTURE, FIELD, MOUNTAIN, CLAYPIT, DESERT };
 enum { NUM_TILES = 19, NUM_SPOTS = 54, NUM_EDGES = 72, NUM_HARBOURS = 9 };
 
+// Fields of a spot record houses[s]: the dice numbers and terrain kinds of the up to three
+// tiles it touches (0 where there is none), its building level and the building's owner.
+enum { SPOT_NUMBERS = 0, SPOT_TERRAINS = 3, SPOT_LEVEL = 6, SPOT_OWNER = 7 };
+enum { NO_BUILDING = 0, SETTLEMENT = 1, CITY = 2 }; // building levels
+
 // Board
-extern int model[19];     // terrain kind of each tile
-extern int number[19];    // dice number of each tile
-extern int houses[54][8]; // per spot: numbers [0-2], terrains [3-5], level [6], owner [7]
-extern int streets[72];   // owner of the road on each edge, 0 none
-extern int dice[12][3];   // production list of a roll: kind, level, owner
-extern int k;             // entries in dice
+extern int model[19];                // terrain kind of each tile
+extern int number[19];               // dice number of each tile
+extern int houses[54][8];            // per spot, the fields below
+extern int streets[72];              // owner of the road on each edge, 0 none
+extern int dice[12][3];              // production list of a roll: kind, level, owner
+extern int k;                        // entries in dice
 extern int zufall1, zufall2, zufall; // the two dice and their sum
 
 // Players and progress
@@ -99,4 +108,3 @@ extern int font, font3D;            // GLUT font handles as small integers
 extern int xInterface, yInterface;  // overlay layout units
 extern int resolution;              // display-mode ladder selector
 extern float sizeTex, skyCorection; // sky box half size and face inset
-extern char s[30];                  // text buffer of the overlay

@@ -1,8 +1,9 @@
 // The interface switches: panels, display options and the view reset.
 #include "switches.h"
+#include "picks.h"
 #include "state.h"
 #include "assets/catalogue.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 
 void toggleLight() {
     light = !light;
@@ -37,11 +38,12 @@ void centerView() {
 
 void toggleCostsPanel() {
     interfaceToggle = !interfaceToggle;
-    interfaceV[6] = interfaceToggle ? interface2 : deleteObj;
+    interfaceV[SLOT_COSTS_CARD] = interfaceToggle ? interface2 : deleteObj;
 }
 
 void toggleOptionsPanel() {
     options = !options;
-    for (int i = 65; i <= 70; i++) interfaceV[i] = options ? interface4 : deleteObj;
-    interfaceV[71] = options ? interfaceOp : deleteObj;
+    for (int i = SLOT_OPT_SIGNS; i <= SLOT_OPT_LIGHT; i++)
+        interfaceV[i] = options ? interface4 : deleteObj;
+    interfaceV[SLOT_OPTIONS_PANEL] = options ? interfaceOp : deleteObj;
 }

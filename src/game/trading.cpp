@@ -1,6 +1,7 @@
 // Trading with the bank, at harbours and between people.
 #include "rules.h"
 #include "board.h"
+#include "picks.h"
 #include "state.h"
 #include "assets/catalogue.h"
 
@@ -8,12 +9,16 @@ static bool validKindIndex(int i) {
     return i >= 0 && i < 5;
 }
 
+static bool validKind(int kind) {
+    return kind >= WOOD && kind <= CLAY;
+}
+
 static void clearOffer() {
     for (int i = 0; i < 5; i++) tradeArray[i][0] = tradeArray[i][1] = 0;
 }
 
 static void hidePlayerTradeButtons() {
-    for (int i = 35; i <= 44; i++) interfaceV[i] = deleteObj;
+    for (int i = SLOT_OUT_PLUS; i < SLOT_OUT_MINUS + 5; i++) interfaceV[i] = deleteObj;
 }
 
 void openTrade() {
@@ -22,23 +27,21 @@ void openTrade() {
     clearOffer();
     trade = true;
     tradeModus = true;
-    interfaceV[7] = deleteObj;
-    interfaceV[8] = deleteObj;
-    for (int t = 0; t < NUM_TILES; t++) pointerV[t] = deleteObj;
-    interfaceV[13] = interface5;
-    interfaceV[14] = interface4;
+    hideRoll();
+    interfaceV[SLOT_TRADE_PANEL] = interface5;
+    interfaceV[SLOT_TRADE_GO] = interface4;
     for (int i = 0; i < 5; i++) {
-        interfaceV[15 + i] = tradeV[i];
-        interfaceV[20 + i] = tradeV[5];
-        interfaceV[25 + i] = tradeV[6];
-        interfaceV[30 + i] = tradeV[i];
+        interfaceV[SLOT_IN_CARDS + i] = tradeV[i];
+        interfaceV[SLOT_IN_MINUS + i] = tradeV[5];
+        interfaceV[SLOT_IN_PLUS + i] = tradeV[6];
+        interfaceV[SLOT_OUT_CARDS + i] = tradeV[i];
     }
-    interfaceV[45] = interface4;
-    for (int q = 1; q <= playersPicked && q <= 4; q++) interfaceV[45 + q] = interface4;
+    interfaceV[SLOT_BANK] = interface4;
+    for (int q = 1; q <= playersPicked && q <= 4; q++) interfaceV[SLOT_PARTNERS + q] = interface4;
 }
 
-void chooseBankItem(int i) {
-    if (validKindIndex(i)) tradeItem = i;
+void chooseBankItem(int kind) {
+    if (validKind(kind)) tradeItem = kind - 1;
 }
 
 void chooseBankPartner() {
@@ -58,28 +61,30 @@ void choosePlayerPartner(int q) {
     tradePlayer = q;
     clearOffer();
     for (int i = 0; i < 5; i++) {
-        interfaceV[35 + i] = tradeV[6];
-        interfaceV[40 + i] = tradeV[5];
+        interfaceV[SLOT_OUT_PLUS + i] = tradeV[6];
+        interfaceV[SLOT_OUT_MINUS + i] = tradeV[5];
     }
 }
 
-void pickTradeAdjustment(int pk) {
-    if (pk >= 320 && pk <= 324) {
-        tradePicked1 = pk - 319;
-        tradeDelete = true;
-    } else if (pk >= 325 && pk <= 329) {
-        tradePicked1 = pk - 324;
-        tradeDelete = false;
-    } else if (pk >= 335 && pk <= 339) {
-        tradePicked2 = pk - 334;
-        tradeDelete = false;
-    } else if (pk >= 340 && pk <= 344) {
-        tradePicked2 = pk - 339;
-        tradeDelete = true;
-    } else {
-        return;
-    }
+// The plus and minus buttons only ask for a change; the pass makes it after the dispatch.
+static void askChange(int* side, int kind, bool decrease) {
+    if (!validKind(kind)) return;
+    *side = kind;
+    tradeDelete = decrease;
     tradeCheck = true;
+}
+
+void moreReceived(int kind) {
+    askChange(&tradePicked1, kind, false);
+}
+void lessReceived(int kind) {
+    askChange(&tradePicked1, kind, true);
+}
+void moreGiven(int kind) {
+    askChange(&tradePicked2, kind, false);
+}
+void lessGiven(int kind) {
+    askChange(&tradePicked2, kind, true);
 }
 
 // The offer never exceeds what either side held when it was raised; the check before paying
@@ -100,8 +105,12 @@ void carryOutTrade() {
     clearOffer();
 }
 
+void hideTradeDialog() {
+    for (int i = SLOT_TRADE_FIRST; i <= SLOT_TRADE_LAST; i++) interfaceV[i] = deleteObj;
+}
+
 void closeTradeAndBuild() {
-    for (int i = 13; i <= 49; i++) interfaceV[i] = deleteObj;
+    hideTradeDialog();
     trade = false;
     build = true;
     redraw = true;
@@ -109,7 +118,7 @@ void closeTradeAndBuild() {
 }
 
 static bool ownsSpot(int s, int p) {
-    return houses[s][7] == p;
+    return houses[s][SPOT_OWNER] == p;
 }
 
 void computeHarbourRates() {

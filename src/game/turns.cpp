@@ -1,7 +1,7 @@
 // The turn sequence: the opening order, the end of a turn and the victory test.
 #include "rules.h"
+#include "ki.h"
 #include "state.h"
-#include "assets/catalogue.h"
 
 static int nextSeat(int p) {
     return p >= playersPicked || p < 1 ? 1 : p + 1;
@@ -10,7 +10,7 @@ static int nextSeat(int p) {
 void openingTurnChange() {
     playerCheck = false;
     player = nextSeat(player);
-    if (playerKI[player]) kiTurn = 1;
+    if (playerKI[player]) kiTurn = KI_START;
     if (firstTime == 4 * playersPicked) {
         build = false;
         redraw = true;
@@ -20,16 +20,14 @@ void openingTurnChange() {
     }
 }
 
-static void hideRollAndTrade() {
-    interfaceV[7] = deleteObj;
-    interfaceV[8] = deleteObj;
-    for (int t = 0; t < NUM_TILES; t++) pointerV[t] = deleteObj;
-    for (int i = 13; i <= 49; i++) interfaceV[i] = deleteObj;
+int clampWinPoints(int configured) {
+    return configured < 4 ? 4 : configured > 12 ? 12 : configured;
 }
 
 // The points are only counted here, so a player who reaches them must still end his turn.
 void endTurn() {
-    hideRollAndTrade();
+    hideRoll();
+    hideTradeDialog();
     if (player >= 1 && player <= 4 && resources[player][0] >= winPoints) {
         win = true;
         next = trade = build = false;
@@ -47,7 +45,7 @@ void endTurn() {
     next = trade = build = false;
     redraw = true;
     if (playerKI[player])
-        kiTurn = 1;
+        kiTurn = KI_START;
     else
         wuerfeln = true;
 }

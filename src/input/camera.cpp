@@ -1,7 +1,7 @@
 // Keyboard and mouse drags: camera steps and limits, display switches, quitting.
 #include "input.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "game/state.h"
 #include "game/switches.h"
 

@@ -14,8 +14,8 @@ static_assert(SPECIAL_F2 == GLUT_KEY_F2 && SPECIAL_F3 == GLUT_KEY_F3 && SPECIAL_
                   SPECIAL_LEFT == GLUT_KEY_LEFT && SPECIAL_RIGHT == GLUT_KEY_RIGHT,
               "special key codes");
 
-// Draws the frame once more in selection mode behind a 5 x 5 pixel pick matrix. The frustum
-// must be exactly the one resize sets, or picks drift away from what is seen. Polygons are
+// Draws the frame once more in selection mode behind a 5 x 5 pixel pick matrix, in front of
+// the frame's own frustum. Polygons are
 // filled whatever the display mode: in wire frame a selection pass records only the outlines.
 static void pickAt(int x, int y) {
     GLuint buffer[PICK_BUFFER_WORDS];
@@ -24,12 +24,11 @@ static void pickAt(int x, int y) {
     glSelectBuffer(PICK_BUFFER_WORDS, buffer);
     glRenderMode(GL_SELECT);
 
-    const float r = (float)width / (float)height;
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
     gluPickMatrix((GLdouble)x, (GLdouble)(viewport[3] - y), 5.0, 5.0, viewport);
-    glFrustum(-r, r, -1.0, 1.0, 2.0, roomDistance);
+    applyFrustum();
     glMatrixMode(GL_MODELVIEW);
     glPushAttrib(GL_POLYGON_BIT);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);

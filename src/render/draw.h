@@ -1,5 +1,11 @@
 // Drawing of one frame: scene, pieces, interface panels and overlay texts.
 #pragma once
 
-// Draws the whole frame; mode is GL_RENDER or GL_SELECT. Reads the game state only.
+// Draws the whole frame; mode is GL_RENDER or GL_SELECT. Reads the game state and writes
+// nothing of it: the only thing it writes is its own text buffer s (overlay.h).
 void draw(unsigned int mode);
+
+// Multiplies the frame's perspective onto the current matrix: the aspect of the virtual
+// 1280 x 1024 screen, near 2, far roomDistance. The drawing and the selection pass both
+// take it from here, so a click hits what is seen.
+void applyFrustum();

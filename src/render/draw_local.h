@@ -15,6 +15,20 @@ void drawFlat(const obj_type& obj, int triangles);
 // Cancels the camera's turns, so the object's x and y are the screen's right and up.
 void billboardTurn();
 
+// Maps the small integer font handles (0 stroke Roman, 5 Times Roman 24, 7 Helvetica 12,
+// 8 Helvetica 18) to GLUT font pointers; unknown handles give Times Roman 24 (bitmap).
+void* glutFontFor(int handle);
+
+// Switches the projection to the 1280 x 1024 overlay (origin top left, y down) with texturing
+// off; always paired with a later resetPerspectiveProjection, which restores both.
+void setOrthographicProjection();
+void resetPerspectiveProjection();
+
+// Draws a NUL-terminated string: bitmap font at raster position (x, y); stroke font at
+// (x, y, z) in the current modelview, each glyph advancing the matrix.
+void renderBitmapString(float x, float y, void* font, const char* string);
+void renderStrokeCharacter(float x, float y, float z, void* font, const char* string);
+
 void drawSkyBox();
 void drawWater();
 void drawTiles();

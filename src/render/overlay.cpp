@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "game/ki.h"
 #include "game/state.h"
 
 static void noColour(float, float, float) {}
@@ -35,23 +36,22 @@ static const float seatRow[5] = {0, 39.1f, 44.2f, 49.3f, 54.4f};
 // Status line columns of the card counts of resources 1-5.
 static const float cardColumn[5] = {25, 30, 35, 40, 45};
 
-static void setColour(const float* c) {
-    overlayOutput.colour(c[0], c[1], c[2]);
-}
+char s[30];
 
-// Draws s at (X, Y) in layout units.
-static void put(float X, float Y) {
+// Draws s at (X, Y) in layout units, in the given colour.
+static void put(float X, float Y, const float* colour) {
+    overlayOutput.colour(colour[0], colour[1], colour[2]);
     overlayOutput.text(X * xInterface, Y * yInterface, s);
 }
 
-static void label(float X, float Y, const char* text) {
+static void label(float X, float Y, const float* colour, const char* text) {
     snprintf(s, sizeof s, "%s", text);
-    put(X, Y);
+    put(X, Y, colour);
 }
 
-static void count(float X, float Y, const char* format, int value) {
+static void count(float X, float Y, const float* colour, const char* format, int value) {
     snprintf(s, sizeof s, format, (unsigned)value);
-    put(X, Y);
+    put(X, Y, colour);
 }
 
 static bool isPlayer(int p) {
@@ -62,98 +62,75 @@ static bool isComputer(int p) {
     return isPlayer(p) && playerKI[p];
 }
 
-// The player's own name as the status line and the win message show it.
+// The player's own name as the status line and the win message show it, in his colour.
 static void playerName(float X, float Y) {
     snprintf(s, sizeof s, isComputer(player) ? "Comp. %u" : "Spieler %u", (unsigned)player);
-    put(X, Y);
+    put(X, Y, isPlayer(player) ? titleColour[player] : colourWhite);
 }
 
 static void drawStatusLine() {
-    setColour(colourWhite);
-    if (isPlayer(player)) setColour(titleColour[player]);
     playerName(13.5f, 95.5f);
-    setColour(colourHighlight);
+    const float* numbers = colourHighlight;
     const int p = isPlayer(player) ? player : 0;
-    count(15.5f, 101, "%u", resources[p][0]);
-    count(18, 101, "/%u", winPoints);
-    for (int k = 0; k < 5; k++) count(cardColumn[k], 101, "%u", resources[p][k + 1]);
-    label(14, 98.3f, "Punkte");
-    setColour(colourWhite);
+    count(15.5f, 101, numbers, "%u", resources[p][0]);
+    count(18, 101, numbers, "/%u", winPoints);
+    for (int k = 0; k < 5; k++) count(cardColumn[k], 101, numbers, "%u", resources[p][k + 1]);
+    label(14, 98.3f, numbers, "Punkte");
 }
 
+// The offer and the choices made in the dialog stand out while the computer makes them; the
+// amounts the bank sets, its rates, the holdings and the headings always do.
 static void drawTradePanel() {
-    if (kiTurn > 0) setColour(colourHighlight);
-    for (int k = 0; k < 5; k++) count(53, countRow[k], "%u", tradeArray[k][1]);
-
-    if (tradePlayer == 0) setColour(colourHighlight);
-    for (int k = 0; k < 5; k++) count(73.5f, countRow[k], "%u", tradeArray[k][0]);
-    if (tradePlayer == 0) setColour(colourWhite);
-
-    if (tradePlayer == 0) {
-        if (kiTurn > 0) setColour(colourHighlight);
-        label(59, 39, ">");
-        setColour(colourHighlight);
-        for (int k = 0; k < 5; k++) count(77, lineRow[k], "%u:1", tradeStep[k]);
-        setColour(colourWhite);
-        if (kiTurn > 0) setColour(colourHighlight);
-        if (tradeItem >= 0 && tradeItem < 5) label(71, lineRow[tradeItem], ">");
+    const bool bank = tradePlayer == 0;
+    const float* choices = kiTurn > 0 ? colourHighlight : colourWhite;
+    const float* fixed = colourHighlight;
+    const float* given = bank ? fixed : choices;
+    for (int k = 0; k < 5; k++) count(53, countRow[k], choices, "%u", tradeArray[k][1]);
+    for (int k = 0; k < 5; k++) count(73.5f, countRow[k], given, "%u", tradeArray[k][0]);
+    if (bank) {
+        label(59, 39, choices, ">");
+        for (int k = 0; k < 5; k++) count(77, lineRow[k], fixed, "%u:1", tradeStep[k]);
+        if (tradeItem >= 0 && tradeItem < 5) label(71, lineRow[tradeItem], choices, ">");
     }
-    if (isPlayer(tradePlayer)) label(59, partnerRow[tradePlayer], ">");
-
-    setColour(colourHighlight);
     if (isPlayer(tradePlayer)) {
+        label(59, partnerRow[tradePlayer], choices, ">");
         for (int k = 0; k < 5; k++) {
-            count(48.7f, lineRow[k], "%u/", resources[tradePlayer][k + 1]);
-            count(77, lineRow[k], "/%u", resources[isPlayer(player) ? player : 0][k + 1]);
+            count(48.7f, lineRow[k], fixed, "%u/", resources[tradePlayer][k + 1]);
+            count(77, lineRow[k], fixed, "/%u", resources[isPlayer(player) ? player : 0][k + 1]);
         }
     }
-    label(49.2f, 26, "Incoming");
-    label(69.5f, 26, "Outgoing");
-    if (kiTurn == 0) setColour(colourWhite);
-    label(60.7f, 39, "Hafen");
-    setColour(colourWhite);
+    label(49.2f, 26, fixed, "Incoming");
+    label(69.5f, 26, fixed, "Outgoing");
+    label(60.7f, 39, choices, "Hafen");
 }
 
 // The chosen side of each seat is coloured; the arrow on the seat's button points at it.
 static void drawPlayerChoice() {
-    label(61.6f, 62.3f, "Start");
+    label(61.6f, 62.3f, colourWhite, "Start");
     for (int k = 1; k <= 4; k++) {
         if (k > 1 && playersPicked < k) continue;
         const float y = seatRow[k];
-        if (!playerKI[k]) {
-            setColour(listColour[k]);
-            label(52, y, personLabel[k]);
-            setColour(colourWhite);
-            label(62.6f, y, "<");
-            label(67.4f, y, computerLabel[k]);
-        } else {
-            setColour(colourWhite);
-            label(52, y, personLabel[k]);
-            label(64.1f, y, ">");
-            setColour(listColour[k]);
-            label(67.4f, y, computerLabel[k]);
-            setColour(colourWhite);
-        }
+        const bool computer = playerKI[k];
+        label(52, y, computer ? colourWhite : listColour[k], personLabel[k]);
+        if (computer)
+            label(64.1f, y, colourWhite, ">");
+        else
+            label(62.6f, y, colourWhite, "<");
+        label(67.4f, y, computer ? listColour[k] : colourWhite, computerLabel[k]);
     }
 }
 
 // Reads as one sentence: the player's name, "hat im", the move number, "ten Spielzug gewonnen!".
 static void drawWinMessage() {
-    if (isPlayer(player)) setColour(titleColour[player]);
     playerName(43, 50);
-    setColour(colourWhite);
-    label(52, 50, "hat im");
-    setColour(colourHighlight);
-    count(58.7f, 50, "%u", runde);
-    setColour(colourWhite);
-    label(61.2f, 50, "ten Spielzug gewonnen!");
+    label(52, 50, colourWhite, "hat im");
+    count(58.7f, 50, colourHighlight, "%u", runde);
+    label(61.2f, 50, colourWhite, "ten Spielzug gewonnen!");
 }
 
 static void drawFrameRate() {
-    setColour(colourBlack);
     snprintf(s, sizeof s, "%.2f", frameRate);
-    put(1, 3);
-    setColour(colourWhite);
+    put(1, 3, colourBlack);
 }
 
 static bool cameraCentred() {
@@ -171,53 +148,44 @@ static void drawOptionLabels() {
         {"Zahlen", 52.1f, numberShow}, {"Zeichen", 57.3f, portSign},
     };
     for (const auto& o : option) {
-        if (o.on) label(5.5f, o.y, ">");
-        label(7, o.y, o.text);
+        if (o.on) label(5.5f, o.y, colourWhite, ">");
+        label(7, o.y, colourWhite, o.text);
     }
 }
 
 static void drawRollSum() {
-    setColour(colourHighlight);
-    label(62, 98, "+");
-    count(75, 98, "= %u", zufall);
-    setColour(colourWhite);
+    label(62, 98, colourHighlight, "+");
+    count(75, 98, colourHighlight, "= %u", zufall);
 }
 
+// A toggle button's label is greyed while its panel is shown.
 static void drawPersonControls() {
-    if (interfaceToggle) setColour(colourGrey);
-    label(1.2f, 96.5f, "Baukosten");
-    if (interfaceToggle) setColour(colourWhite);
-    if (options) setColour(colourGrey);
-    label(1.7f, 100.5f, "Optionen");
-    if (options) setColour(colourWhite);
+    label(1.2f, 96.5f, interfaceToggle ? colourGrey : colourWhite, "Baukosten");
+    label(1.7f, 100.5f, options ? colourGrey : colourWhite, "Optionen");
     if (options) drawOptionLabels();
 
-    if (wuerfeln) label(85, 98, "Wuerfeln");
+    if (wuerfeln) label(85, 98, colourWhite, "Wuerfeln");
     if (next && !trade && !build) {
         drawRollSum();
-        label(97.3f, 98, "Naechster");
-        label(85.3f, 98, "Handeln");
+        label(97.3f, 98, colourWhite, "Naechster");
+        label(85.3f, 98, colourWhite, "Handeln");
     }
     if (next && trade) {
         for (int k = 1; k <= 4; k++) {
             if (k == player || playerKI[k] || k > playersPicked) continue;
-            setColour(listColour[k]);
-            label(60.7f, partnerRow[k], personLabel[k]);
+            label(60.7f, partnerRow[k], listColour[k], personLabel[k]);
         }
-        setColour(colourWhite);
-        label(59.6f, 72.4f, "tauschen");
-        label(97.3f, 98, "Naechster");
-        label(86.4f, 98, "Bauen");
+        label(59.6f, 72.4f, colourWhite, "tauschen");
+        label(97.3f, 98, colourWhite, "Naechster");
+        label(86.4f, 98, colourWhite, "Bauen");
     }
-    if (next && build) label(97.3f, 98, "Naechster");
-    label(115.2f, 98, "Schliessen");
+    if (next && build) label(97.3f, 98, colourWhite, "Naechster");
+    label(115.2f, 98, colourWhite, "Schliessen");
 }
 
 static void drawComputerSpeed() {
-    setColour(colourHighlight);
-    label(1, 6, "Computer speed:");
-    label(19, 6, fastForward ? ">>>" : ">");
-    setColour(colourWhite);
+    label(1, 6, colourHighlight, "Computer speed:");
+    label(19, 6, colourHighlight, fastForward ? ">>>" : ">");
 }
 
 void drawOverlayTexts() {
@@ -228,6 +196,8 @@ void drawOverlayTexts() {
     if (fps) drawFrameRate();
     if (kiTurn == 0) drawPersonControls();
     // The computer's roll, once the opening placements are over.
-    if (kiTurn > 2 && 4 * playersPicked < firstTime) drawRollSum();
+    if (kiTurn > KI_ROLL && 4 * playersPicked < firstTime) drawRollSum();
     if (kiTurn > 0) drawComputerSpeed();
+    // The scene of the next frame is drawn in the colour the overlay leaves.
+    overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);
 }

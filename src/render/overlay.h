@@ -18,6 +18,10 @@ extern const float colourBlack[3];     // frame rate
 extern const float titleColour[5][3];  // player 1-4 in the status line and win message
 extern const float listColour[5][3];   // player 1-4 in the seat and trade partner lists
 
-// Draws every text group from the game state, in drawing order, each text formatted into s.
-// Starts and, on every ordinary path, ends with white.
+// The text buffer every label of a frame is formatted into (the tile numbers too): the one
+// thing drawing writes.
+extern char s[30];
+
+// Draws every text group from the game state, in drawing order, each text formatted into s
+// and given its colour. Ends with white, the colour the scene is drawn in.
 void drawOverlayTexts();

@@ -1,9 +1,9 @@
 // The interface in front of the scene: the panel slots in eye space and the overlay texts.
 #include <GL/freeglut.h>
 
-#include "app/shell.h"
 #include "assets/catalogue.h"
 #include "draw_local.h"
+#include "game/picks.h"
 #include "game/state.h"
 #include "layout.h"
 #include "overlay.h"
@@ -11,10 +11,10 @@
 // Panels ignore the camera. The depth test stays on: background panels at depth 4 lie a
 // hair behind the buttons at 3.9999, so a button always covers its panel.
 void drawPanels() {
-    for (int i = 0; i < 72; i++) {
+    for (int i = 0; i < NUM_SLOTS; i++) {
         const float* at = positionI[i];
         glTranslatef(at[0], at[1], at[2]);
-        bindSlot(interfaceV[i], 300 + i);
+        bindSlot(interfaceV[i], panelPick(i));
         drawFlat(interfaceV[i], 2);
         glTranslatef(-at[0], -at[1], -at[2]);
     }

@@ -3,13 +3,14 @@
 
 #include "assets/catalogue.h"
 #include "draw_local.h"
+#include "game/picks.h"
 #include "layout.h"
 
 void drawSpots() {
     for (int i = 0; i < 54; i++) {
         const float* at = positionH[i];
         glTranslatef(at[0], at[1], at[2]);
-        bindSlot(housesV[i], 100 + i);
+        bindSlot(housesV[i], spotPick(i));
         drawMesh(housesV[i]);
         glTranslatef(-at[0], -at[1], -at[2]);
     }
@@ -20,7 +21,7 @@ void drawEdges() {
         const float* at = positionS[i];
         glTranslatef(at[0], at[1], at[2]);
         glRotatef(at[3], 0, 0, 1);
-        bindSlot(streetsV[i], 200 + i);
+        bindSlot(streetsV[i], edgePick(i));
         drawMesh(streetsV[i]);
         glRotatef(-at[3], 0, 0, 1);
         glTranslatef(-at[0], -at[1], -at[2]);

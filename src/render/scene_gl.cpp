@@ -3,11 +3,11 @@
 
 #include <cstdio>
 
-#include "app/shell.h"
 #include "assets/catalogue.h"
 #include "draw_local.h"
 #include "game/state.h"
 #include "layout.h"
+#include "overlay.h"
 
 // The sky faces in drawing order. Each face lies in the plane `side` * P across `axis` (0 x,
 // 1 y, 2 z), P being skyCorection inside the box edge, while its corners reach out to the edge

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "app/shell.h"
 #include "game/board.h"
 #include "game/rules.h"
@@ -51,14 +51,14 @@ void placePieces() {
     for (int s = 0; s < NUM_SPOTS && buildings < 12; s += 4) {
         if (!spotIsFree(s)) continue;
         const int p = 1 + buildings % 4;
-        houses[s][6] = buildings % 3 == 2 ? 2 : 1;
-        houses[s][7] = p;
+        houses[s][SPOT_LEVEL] = buildings % 3 == 2 ? 2 : 1;
+        houses[s][SPOT_OWNER] = p;
         buildings++;
         for (int i = 3; i <= 5; i++) {
             const int e = availableCheck1[s][i];
             if (e >= 0 && streets[e] == 0) streets[e] = p;
         }
-        resources[p][0] += houses[s][6];
+        resources[p][0] += houses[s][SPOT_LEVEL];
     }
 }
 

@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "assets/catalogue.h"
 #include "game/idle.h"
+#include "game/picks.h"
 #include "game/state.h"
 
 namespace gt {
@@ -67,6 +68,8 @@ inline void mark(obj_type& o, int tex) {
 // Installs the fakes and marks the prototypes; the slots stay as scene set-up would leave
 // the ones the rules touch (the seat panel and the bar buttons shown).
 inline void setUpGame() {
+    quitCalls = lightingCalls = wireCalls = 0;
+    quitStatus = -1;
     platform.milliseconds = fakeMilliseconds;
     platform.quit = fakeQuit;
     platform.setLighting = fakeLighting;
@@ -89,8 +92,8 @@ inline void setUpGame() {
     mark(interfaceOpB, TEX_OPTION_BUTTON);
     std::memset((void*)&deleteObj, 0, sizeof deleteObj);
     for (int i = 50; i <= 63; i++) interfaceV[i] = interface4;
-    interfaceV[9] = interfaceV[64] = interfaceOpB;
-    interfaceV[10] = interfaceV[11] = interfaceV[12] = interface4;
+    interfaceV[SLOT_COSTS] = interfaceV[SLOT_OPTIONS] = interfaceOpB;
+    interfaceV[SLOT_MAIN] = interfaceV[SLOT_NEXT] = interfaceV[SLOT_CLOSE] = interface4;
 }
 
 inline void pass() {
@@ -99,12 +102,9 @@ inline void pass() {
 
 // One press and release of the left button over `pick`, with one pass in between.
 inline void press(int pick) {
-    picked = pick;
-    lButtonDown = true;
-    lButtonOneTime = false;
+    postClick(pick);
     idle();
-    lButtonDown = false;
-    lButtonOneTime = false;
+    releaseClick();
 }
 
 // A fake clock value whose seed makes the next two dice show a and b sum `sum`.
@@ -126,9 +126,9 @@ inline bool empty(const obj_type& slot) {
 
 // Starts a game of n people through the seat panel; the opening is due.
 inline void startPeople(int n) {
-    press(351 + n);
-    for (int q = 1; q <= n; q++) press(355 + q);
-    press(351);
+    press(PICK_PLAYER_COUNT + n);
+    for (int q = 1; q <= n; q++) press(PICK_SEAT_PERSON + q);
+    press(PICK_START);
 }
 
 // Places the current player's opening settlement on the first offered spot at or after
@@ -138,10 +138,10 @@ inline int placeOpening(int from = 0) {
     for (int i = 0; i < NUM_SPOTS; i++) {
         int s = (from + i) % NUM_SPOTS;
         if (!shows(housesV[s], TEX_BUILD + 3 * p + 1)) continue;
-        press(100 + s);
+        press(spotPick(s));
         for (int e = 0; e < NUM_EDGES; e++) {
             if (!shows(streetsV[e], TEX_BUILD + 3 * p)) continue;
-            press(200 + e);
+            press(edgePick(e));
             return s;
         }
         return s;
@@ -157,7 +157,8 @@ inline void playOpening() {
 
 inline int countLevel(int p, int level) {
     int c = 0;
-    for (int s = 0; s < NUM_SPOTS; s++) c += houses[s][7] == p && houses[s][6] == level;
+    for (int s = 0; s < NUM_SPOTS; s++)
+        c += houses[s][SPOT_OWNER] == p && houses[s][SPOT_LEVEL] == level;
     return c;
 }
 
@@ -260,9 +261,9 @@ struct PickRange {
 // only the picks in `acting` and the interface switches may change anything. Returns how
 // many picks acted.
 inline int walkPicks(const char* phase, std::vector<PickRange> acting) {
-    acting.push_back({309, 309});
-    acting.push_back({312, 312});
-    acting.push_back({364, 370});
+    acting.push_back({PICK_COSTS, PICK_COSTS});
+    acting.push_back({PICK_CLOSE, PICK_CLOSE});
+    acting.push_back({PICK_OPTIONS, PICK_OPT_LIGHT});
     std::vector<int> picks = {INT_MIN, -100000, -300, -200,  -100,   -2,
                               401,     500,     1000, 65535, INT_MAX};
     for (int pk = -1; pk <= 400; pk++) picks.push_back(pk);

@@ -1,7 +1,7 @@
 // The BMP loader: texel order and orientation, texture names, and files it must refuse.
 #include "test_assets_files.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "assets/mesh.h"
 
 struct upload {

@@ -1,8 +1,9 @@
 // The click handshake between the mouse and the per-frame pass: one command per press.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "game/idle.h"
+#include "game/picks.h"
 #include "game/state.h"
 #include "input/input.h"
 
@@ -32,26 +33,26 @@ class Handshake : public ::testing::Test {
 };
 
 TEST_F(Handshake, OnePressOneCommandHoldingDoesNotRepeat) {
-    press(309); // "Baukosten"
+    press(PICK_COSTS); // "Baukosten"
     frames(5);
     EXPECT_TRUE(interfaceToggle);
     release();
     frames(2);
     EXPECT_TRUE(interfaceToggle);
-    press(309);
+    press(PICK_COSTS);
     frames(1);
     EXPECT_FALSE(interfaceToggle);
 }
 
 // A tap: press and release arrive back to back, before the next pass.
 TEST_F(Handshake, ReleaseBeforeTheNextFrameStillTakesThePressOnce) {
-    press(309);
+    press(PICK_COSTS);
     release();
     frames(3);
     EXPECT_TRUE(interfaceToggle);
-    press(309); // two taps within one frame are two commands, one pass each
+    press(PICK_COSTS); // two taps within one frame are two commands, one pass each
     release();
-    press(364);
+    press(PICK_OPTIONS);
     release();
     frames(1);
     EXPECT_FALSE(interfaceToggle);
@@ -64,7 +65,7 @@ TEST_F(Handshake, ReleaseBeforeTheNextFrameStillTakesThePressOnce) {
 
 // A press on nothing usable picks 0: the previous command does not run again.
 TEST_F(Handshake, PressOnNothingRunsNothing) {
-    press(364);
+    press(PICK_OPTIONS);
     release();
     frames(1);
     ASSERT_TRUE(options);
@@ -92,7 +93,7 @@ TEST_F(Handshake, PressDuringAComputerTurnIsNeverDispatched) {
 
     // Presses a person queued before the turn passed to the computer are dropped.
     kiTurn = 0;
-    press(309);
+    press(PICK_COSTS);
     kiTurn = 2;
     frames(2);
     EXPECT_FALSE(interfaceToggle);
@@ -100,11 +101,11 @@ TEST_F(Handshake, PressDuringAComputerTurnIsNeverDispatched) {
 }
 
 TEST_F(Handshake, SeatClicksThenStartDealTheBoard) {
-    press(356); // seat 1 played by a person
+    press(PICK_SEAT_PERSON + 1); // seat 1 played by a person
     frames(1);
     release();
     EXPECT_FALSE(playerKI[1]);
-    press(351); // "Start"
+    press(PICK_START); // "Start"
     frames(1);
     release();
     EXPECT_FALSE(playersChoice);

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "game/picks.h"
 #include "game/state.h"
 #include "input/input.h"
 
@@ -30,12 +31,12 @@ TEST(PickReduction, NearestRecordBeforeTheOverlayWins) {
     Hits h;
     h.add(0, 0xfff00000u).add(0, board).add(112, board - 5000).add(0, panel).add(313, panel);
     h.add(314, button).add(0, overlay).reduce();
-    EXPECT_EQ(picked, 314); // the button in front of its panel
+    EXPECT_EQ(picked, PICK_TRADE_GO); // the button in front of its panel
 
     Hits board_only;
     board_only.add(0, 0xfff00000u).add(0, board).add(105, board - 100).add(230, board + 10);
     board_only.add(0, board - 50).add(0, overlay).reduce();
-    EXPECT_EQ(picked, 105); // farther and later records do not displace the spot
+    EXPECT_EQ(picked, spotPick(5)); // farther and later records do not displace the spot
 
     Hits water;
     water.add(0, 0xfff00000u).add(0, board).add(0, overlay).reduce();
@@ -52,7 +53,7 @@ TEST(PickReduction, PreviousOfTheLastImprovementNotTheNearestOverall) {
 TEST(PickReduction, EqualDepthKeepsTheEarlierRecord) {
     Hits h;
     h.add(0, board).add(110, board - 10).add(210, board - 10).add(0, overlay).reduce();
-    EXPECT_EQ(picked, 110);
+    EXPECT_EQ(picked, spotPick(10));
 }
 
 // Whatever was picked before must not run again: nothing usable picks 0.
@@ -91,7 +92,7 @@ TEST(PickReduction, NeverReadsPastTheBuffer) {
     h.add(0, board).add(120, board - 1).add(0, overlay);
     std::vector<unsigned int> exact(h.words);
     processHits(1000, exact.data(), (int)exact.size());
-    EXPECT_EQ(picked, 120);
+    EXPECT_EQ(picked, spotPick(20));
 
     // A record whose name count runs beyond the buffer is not taken.
     picked = 42;
@@ -110,7 +111,7 @@ TEST(PickReduction, RecordsWithSeveralNamesAreSteppedOver) {
     std::vector<unsigned int> w = {2,         board, board, 0,       0,       1, board - 1,
                                    board - 1, 140,   1,     overlay, overlay, 0};
     processHits(3, w.data(), (int)w.size());
-    EXPECT_EQ(picked, 140);
+    EXPECT_EQ(picked, spotPick(40));
 }
 
 } // namespace

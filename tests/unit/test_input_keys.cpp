@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "game/state.h"
 #include "input/input.h"
 
@@ -18,6 +18,7 @@ bool lightingOn, wireOn;
 class Keys : public ::testing::Test {
   protected:
     void SetUp() override {
+        redisplays = quits = lightingCalls = wireCalls = 0;
         platform.postRedisplay = [] { redisplays++; };
         platform.quit = [](int status) {
             quits++;

@@ -1,18 +1,19 @@
 // Mouse buttons: the click handshake, the computer's pace and the camera drags.
 #include <gtest/gtest.h>
 
+#include "game/picks.h"
 #include "game/state.h"
 #include "input/input.h"
 
 namespace {
 
 TEST(MouseButtons, HumanPressAsksForAPickAndReleaseEndsTheClick) {
-    picked = 311;
+    picked = PICK_NEXT;
     lButtonOneTime = true; // the previous press was handled
     EXPECT_TRUE(mouseButton(MOUSE_LEFT, MOUSE_PRESS, 100, 200));
     EXPECT_TRUE(lButtonDown);
     EXPECT_TRUE(lButtonOneTime) << "the press leaves the handshake to the dispatch";
-    EXPECT_EQ(picked, 311) << "the pick itself happens in the selection pass";
+    EXPECT_EQ(picked, PICK_NEXT) << "the pick itself happens in the selection pass";
 
     EXPECT_FALSE(mouseButton(MOUSE_LEFT, MOUSE_RELEASE, 100, 200));
     EXPECT_FALSE(lButtonDown);
@@ -23,7 +24,7 @@ TEST(MouseButtons, HumanPressAsksForAPickAndReleaseEndsTheClick) {
 
 TEST(MouseButtons, ComputerTurnOnlyChangesThePace) {
     kiTurn = 3;
-    picked = 310;
+    picked = PICK_MAIN;
     lButtonDown = true; // the computer's own click flags
     lButtonOneTime = false;
     EXPECT_FALSE(mouseButton(MOUSE_LEFT, MOUSE_PRESS, 10, 10));
@@ -37,7 +38,7 @@ TEST(MouseButtons, ComputerTurnOnlyChangesThePace) {
     EXPECT_FALSE(fastForward);
     EXPECT_TRUE(lButtonDown);
     EXPECT_FALSE(lButtonOneTime);
-    EXPECT_EQ(picked, 310);
+    EXPECT_EQ(picked, PICK_MAIN);
 }
 
 TEST(MouseButtons, ReleaseAfterTheTurnPassedToAPersonRestoresThePace) {

@@ -3,19 +3,21 @@
 
 #include "assets/catalogue.h"
 #include "game/ki.h"
+#include "game/idle.h"
+#include "game/picks.h"
 #include "game/state.h"
 
 namespace {
 
 // Puts tile j of spot s: its terrain kind and dice number.
 void tile(int s, int j, int terrain, int num) {
-    houses[s][j] = num;
-    houses[s][3 + j] = terrain;
+    houses[s][SPOT_NUMBERS + j] = num;
+    houses[s][SPOT_TERRAINS + j] = terrain;
 }
 
 void settle(int s, int p, int level = 1) {
-    houses[s][6] = level;
-    houses[s][7] = p;
+    houses[s][SPOT_LEVEL] = level;
+    houses[s][SPOT_OWNER] = p;
 }
 
 // Gives every offer prototype its own texture name, as the catalogue does.
@@ -102,13 +104,13 @@ TEST(OpeningSettlement, BestOfferedSpotWinsAndTiesGoToTheLowerSpot) {
     rated(31, 21);
     noClick();
     kiOpeningSettlement();
-    EXPECT_TRUE(clicked(112));
+    EXPECT_TRUE(clicked(spotPick(12)));
     EXPECT_EQ(posPointsTop, 0) << "the best so far is set back after the search";
     EXPECT_FALSE(player3too1[2]);
 
     rated(30, 18);
     kiOpeningSettlement();
-    EXPECT_TRUE(clicked(130));
+    EXPECT_TRUE(clicked(spotPick(30)));
 }
 
 TEST(OpeningSettlement, GeneralHarbourSpotIsNoted) {
@@ -119,7 +121,7 @@ TEST(OpeningSettlement, GeneralHarbourSpotIsNoted) {
     offerSpot(14, 1);
     offerSpot(22, 1);
     kiOpeningSettlement();
-    EXPECT_TRUE(clicked(114));
+    EXPECT_TRUE(clicked(spotPick(14)));
     EXPECT_TRUE(player3too1[1]);
     EXPECT_FALSE(player3too1[0]) << "the scratch flag does not outlive the search";
 
@@ -129,7 +131,7 @@ TEST(OpeningSettlement, GeneralHarbourSpotIsNoted) {
     offerSpot(14, 3);
     offerSpot(20, 3);
     kiOpeningSettlement();
-    EXPECT_TRUE(clicked(120));
+    EXPECT_TRUE(clicked(spotPick(20)));
     EXPECT_FALSE(player3too1[3]);
 }
 
@@ -141,7 +143,7 @@ TEST(OpeningSettlement, UnratedOffersFallBackToTheFirstOffer) {
     tile(47, 0, DESERT, 8);
     noClick();
     kiOpeningSettlement();
-    EXPECT_TRUE(clicked(147)) << "without a click the opening would never go on";
+    EXPECT_TRUE(clicked(spotPick(47))) << "without a click the opening would never go on";
     EXPECT_TRUE(player3too1[1]);
 
     for (int s = 0; s < 54; s++) housesV[s].texture_id = 0;
@@ -164,13 +166,13 @@ TEST(RoadSearch, DoublingFavoursTheNearerTarget) {
     tile(21, 1, PASTURE, 9); // (6 + 3) * (5 + 5) = 90
     buildHouse[1][0] = false;
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(219));
+    EXPECT_TRUE(clicked(edgePick(19)));
     EXPECT_TRUE(buildHouse[1][0]);
     EXPECT_EQ(posPointsTop, 0);
 
     tile(21, 2, FIELD, 11); // (6 + 3 + 4) * 13 = 169
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(218));
+    EXPECT_TRUE(clicked(edgePick(18)));
 }
 
 // Spot 2 reaches the general harbour spot 0 over edges 2 1 and the wool harbour spot 4 over
@@ -181,18 +183,18 @@ TEST(RoadSearch, HarbourBonuses) {
     rated(0, 9);  // 18 doubled, + 300 = 318
     rated(4, 18); // 36 doubled, + 150 = 186
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(202));
+    EXPECT_TRUE(clicked(edgePick(2)));
 
     player3too1[1] = true; // 0 now 18, 4 still 186
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(204));
+    EXPECT_TRUE(clicked(edgePick(4)));
 
     player3too1[1] = false;
     tile(4, 0, FOREST, 6);
     tile(4, 1, CLAYPIT, 8);
     tile(4, 2, MOUNTAIN, 6); // 17 * 18 = 306, doubled 612 + 150
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(204));
+    EXPECT_TRUE(clicked(edgePick(4)));
 }
 
 // Spot 2 also reaches 0, a general harbour spot; the player holding one keeps it out of the way.
@@ -203,7 +205,7 @@ TEST(RoadSearch, BuiltFirstEdgeGivesTheSecondEdge) {
     rated(4, 18);
     streets[4] = 1;
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(205));
+    EXPECT_TRUE(clicked(edgePick(5)));
     EXPECT_TRUE(buildHouse[1][0]);
 }
 
@@ -215,9 +217,7 @@ TEST(RoadSearch, CompletePathTurnsIntoASettlementWish) {
     streets[4] = 1;
     streets[5] = 1;
     buildHouse[1][0] = false; // the building decision cleared it
-    lButtonDown = true;
-    lButtonOneTime = false;
-    picked = 310; // not yet dispatched: withdrawn
+    postClick(PICK_MAIN);     // not yet dispatched: withdrawn
     kiRoadSearch(false);
     EXPECT_TRUE(lButtonOneTime);
     EXPECT_FALSE(buildHouse[1][0]);
@@ -236,7 +236,7 @@ TEST(RoadSearch, LaterBetterPathKeepsTheEarlierSettlementWish) {
     tile(11, 2, MOUNTAIN, 6);
     buildHouse[1][0] = false;
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(203));
+    EXPECT_TRUE(clicked(edgePick(3)));
     EXPECT_TRUE(buildHouse[1][0]);
     EXPECT_TRUE(buildHouse[1][1]) << "not undone by the later best";
     EXPECT_EQ(houseBuild, 4);
@@ -250,7 +250,7 @@ TEST(RoadSearch, BlockedPathsAreNoCandidates) {
     rated(11, 12);
     streets[5] = 3; // another player's road on the chain to 4
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(203)) << "the chain to 11";
+    EXPECT_TRUE(clicked(edgePick(3))) << "the chain to 11";
 
     settle(21, 2); // next to 11
     buildHouse[1][0] = false;
@@ -272,10 +272,10 @@ TEST(RoadSearch, TiesGoToTheEarlierEntry) {
     settle(22, 1);
     rated(12, 15); // reached over 33 19 18 and, later in the list, over 31 16 17
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(233));
+    EXPECT_TRUE(clicked(edgePick(33)));
     streets[19] = 4;
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(231));
+    EXPECT_TRUE(clicked(edgePick(31)));
 
     streets[19] = 0;
     rated(12, 0);
@@ -284,10 +284,10 @@ TEST(RoadSearch, TiesGoToTheEarlierEntry) {
     rated(30, 12); // from 20 over 29 44
     rated(24, 12); // from 22 over 33 34
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(229)) << "the lower spot's path";
+    EXPECT_TRUE(clicked(edgePick(29))) << "the lower spot's path";
     rated(24, 15);
     kiRoadSearch(false);
-    EXPECT_TRUE(clicked(233));
+    EXPECT_TRUE(clicked(edgePick(33)));
 }
 
 TEST(RoadSearch, OpeningUsesOnlyOfferedFirstEdges) {
@@ -298,7 +298,7 @@ TEST(RoadSearch, OpeningUsesOnlyOfferedFirstEdges) {
     rated(11, 9);
     offerEdge(3, 2); // only the edge towards 11 is offered
     kiRoadSearch(true);
-    EXPECT_TRUE(clicked(203));
+    EXPECT_TRUE(clicked(edgePick(3)));
     EXPECT_TRUE(buildHouse[2][0]) << "the opening leaves the wishes as they are";
 }
 
@@ -316,7 +316,7 @@ TEST(RoadSearch, OpeningFallsBackToTheFirstOfferedEdge) {
     offerEdge(2, 1);
     noClick();
     kiRoadSearch(true);
-    EXPECT_TRUE(clicked(202));
+    EXPECT_TRUE(clicked(edgePick(2)));
 
     noClick();
     kiRoadSearch(false);
@@ -330,7 +330,7 @@ TEST(SettlementChoice, ClicksTheWishedSpotWhileItIsEmpty) {
     buildHouse[4][1] = true;
     buildHouse[4][2] = false;
     kiSettlement();
-    EXPECT_TRUE(clicked(137));
+    EXPECT_TRUE(clicked(spotPick(37)));
     EXPECT_TRUE(buildHouse[4][0]);
     EXPECT_FALSE(buildHouse[4][1]);
     EXPECT_TRUE(buildHouse[4][2]);
@@ -362,7 +362,7 @@ TEST(CityChoice, BestOwnSettlement) {
     rated(44, 21); // already a city
     buildHouse[1][2] = false;
     kiCity();
-    EXPECT_TRUE(clicked(105));
+    EXPECT_TRUE(clicked(spotPick(5)));
     EXPECT_TRUE(buildHouse[1][2]);
 
     for (int s : {5, 20, 30}) settle(s, 1, 2);
@@ -484,7 +484,7 @@ TEST(Determinism, SameBoardAndCardsGiveTheSameChoices) {
     second[1] = picked;
     second[2] = houseBuild;
     for (int i = 0; i < 3; i++) EXPECT_EQ(first[i], second[i]);
-    EXPECT_GE(first[0], 200);
+    EXPECT_GE(pickedEdge(first[0]), 0);
 }
 
 } // namespace

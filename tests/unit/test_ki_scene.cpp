@@ -1,11 +1,12 @@
 // The scene as the computer sees it without a window: texture names and the offers it finds.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "assets/catalogue.h"
 #include "game/idle.h"
 #include "game/ki.h"
 #include "game/rules.h"
+#include "game/picks.h"
 #include "game/state.h"
 
 namespace {
@@ -37,16 +38,13 @@ TEST(KiScene, OpeningSearchesFindTheOffersOfARealStart) {
     winPoints = 10;
     playerKI[1] = playerKI[2] = true;
     now = 4321;
-    picked = 351;
-    lButtonDown = true;
-    lButtonOneTime = false;
+    postClick(PICK_START);
     idle();
     ASSERT_FALSE(playersChoice);
 
     kiOpeningSettlement();
-    ASSERT_GE(picked, 100);
-    ASSERT_LT(picked, 154);
-    const int s = picked - 100;
+    const int s = pickedSpot(picked);
+    ASSERT_GE(s, 0);
     EXPECT_TRUE(settlementAllowed(s));
     for (int other = 0; other < 54; other++) {
         if (settlementAllowed(other)) { EXPECT_LE(kiSpotRating(other), kiSpotRating(s)); }
@@ -54,11 +52,10 @@ TEST(KiScene, OpeningSearchesFindTheOffersOfARealStart) {
 
     now += 10;
     idle(); // places it and puts up the road offers
-    ASSERT_EQ(houses[s][7], 1);
+    ASSERT_EQ(houses[s][SPOT_OWNER], 1);
     kiRoadSearch(true);
-    ASSERT_GE(picked, 200);
-    ASSERT_LT(picked, 272);
-    EXPECT_TRUE(roadAllowed(picked - 200));
+    ASSERT_GE(pickedEdge(picked), 0);
+    EXPECT_TRUE(roadAllowed(pickedEdge(picked)));
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 // The computer turn machine against the real per-frame pass, on a fake clock.
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "assets/catalogue.h"
 #include "game/idle.h"
 #include "game/ki.h"
+#include "game/picks.h"
 #include "game/state.h"
 #include "input/input.h"
 
@@ -62,8 +63,8 @@ void mainGame(int seats, bool firstComputer, bool secondComputer) {
 }
 
 void settle(int s, int p) {
-    houses[s][6] = 1;
-    houses[s][7] = p;
+    houses[s][SPOT_LEVEL] = 1;
+    houses[s][SPOT_OWNER] = p;
     resources[p][0] += 1;
 }
 
@@ -127,13 +128,13 @@ TEST(KiTurn, PersonAfterComputerStartsWithACleanHandshake) {
     EXPECT_EQ(kiTurn, 0);
     zufall = 0;
     EXPECT_TRUE(mouseButton(MOUSE_LEFT, MOUSE_PRESS, 600, 900));
-    queuePress(310); // what the selection pass finds under the cursor
+    queuePress(PICK_MAIN); // what the selection pass finds under the cursor
     pass();
     EXPECT_NE(zufall, 0) << "the person's first press is dispatched";
     EXPECT_TRUE(next);
     EXPECT_FALSE(mouseButton(MOUSE_LEFT, MOUSE_RELEASE, 600, 900));
     EXPECT_TRUE(mouseButton(MOUSE_LEFT, MOUSE_PRESS, 600, 900));
-    queuePress(311);
+    queuePress(PICK_NEXT);
     pass();
     EXPECT_EQ(player, 1);
     EXPECT_EQ(kiTurn, 2) << "and the computer takes over again";
@@ -185,8 +186,8 @@ TEST(KiTurn, BuildsWhatItWishesOnePieceEveryTwoDelays) {
     streets[3] = 1;
     const int tiles[3][2] = {{FOREST, 6}, {CLAYPIT, 8}, {MOUNTAIN, 6}}; // beats the harbour at 4
     for (int j = 0; j < 3; j++) {
-        houses[11][3 + j] = tiles[j][0];
-        houses[11][j] = tiles[j][1];
+        houses[11][SPOT_TERRAINS + j] = tiles[j][0];
+        houses[11][SPOT_NUMBERS + j] = tiles[j][1];
     }
     for (int kind = WOOD; kind <= CLAY; kind++) resources[1][kind] = 1;
     resources[1][WOOD] = 2;
@@ -201,8 +202,8 @@ TEST(KiTurn, BuildsWhatItWishesOnePieceEveryTwoDelays) {
     EXPECT_TRUE(buildHouse[1][0]);
     // The path is complete now: the next road search turns it into a settlement wish.
     // Building decision, road search (no click), building decision, settlement click.
-    EXPECT_EQ(runUntil([] { return houses[11][6] == 1; }), roll + 6000 + 4 * 1500);
-    EXPECT_EQ(houses[11][7], 1);
+    EXPECT_EQ(runUntil([] { return houses[11][SPOT_LEVEL] == 1; }), roll + 6000 + 4 * 1500);
+    EXPECT_EQ(houses[11][SPOT_OWNER], 1);
     EXPECT_EQ(resources[1][0], 2);
     EXPECT_FALSE(buildHouse[1][1]);
     EXPECT_TRUE(buildHouse[1][0] && buildHouse[1][2]);
@@ -217,9 +218,7 @@ TEST(KiOpening, TwoComputerSeatsPlaceTheirPiecesInOrder) {
     winPoints = 10;
     playersPicked = 2;
     playerKI[1] = playerKI[2] = true;
-    picked = 351;
-    lButtonDown = true;
-    lButtonOneTime = false;
+    postClick(PICK_START);
     pass();
     ASSERT_FALSE(playersChoice);
     lButtonDown = false;
@@ -232,7 +231,7 @@ TEST(KiOpening, TwoComputerSeatsPlaceTheirPiecesInOrder) {
     EXPECT_EQ(player, 1);
     for (int p = 1; p <= 2; p++) {
         int pieces = 0, roads = 0;
-        for (int s = 0; s < 54; s++) pieces += houses[s][7] == p;
+        for (int s = 0; s < 54; s++) pieces += houses[s][SPOT_OWNER] == p;
         for (int e = 0; e < 72; e++) roads += streets[e] == p;
         EXPECT_EQ(pieces, 2);
         EXPECT_EQ(roads, 2);

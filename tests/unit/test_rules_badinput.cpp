@@ -14,38 +14,43 @@ void walk(const char* phase, std::vector<PickRange> acting) {
 
 TEST(RulesBadInput, OnlyThePhasesCommandsAct) {
     setUpGame();
-    walk("seat selection", {{351, 363}});
+    walk("seat selection", {{PICK_START, PICK_SEAT_COMPUTER + 4}});
 
     startPeople(2);
-    walk("opening, settlement due", {{100, 153}});
-    press(110);
-    walk("opening, road due", {{200, 271}});
-    press(203);
-    press(121);
-    press(216);
-    press(140);
-    press(243);
-    press(133);
-    press(248);
+    walk("opening, settlement due", {{spotPick(0), spotPick(53)}});
+    press(spotPick(10));
+    walk("opening, road due", {{edgePick(0), edgePick(71)}});
+    press(edgePick(3));
+    press(spotPick(21));
+    press(edgePick(16));
+    press(spotPick(40));
+    press(edgePick(43));
+    press(spotPick(33));
+    press(edgePick(48));
     ASSERT_TRUE(wuerfeln);
-    walk("rolling", {{310, 310}});
+    walk("rolling", {{PICK_MAIN, PICK_MAIN}});
 
     for (int p = 1; p <= 2; p++)
         for (int r = 1; r <= 5; r++) resources[p][r] = 5;
-    press(310);
+    press(PICK_MAIN);
     ASSERT_TRUE(next);
-    walk("free phase", {{310, 311}});
+    walk("free phase", {{PICK_MAIN, PICK_NEXT}});
 
-    press(310);
+    press(PICK_MAIN);
     ASSERT_TRUE(trade);
-    walk("bank trade", {{310, 311}, {314, 314}, {320, 349}});
-    press(347);
+    walk("bank trade", {{PICK_MAIN, PICK_NEXT},
+                        {PICK_TRADE_GO, PICK_TRADE_GO},
+                        {PICK_IN_MINUS + WOOD, PICK_PARTNERS + 4}});
+    press(PICK_PARTNERS + 2);
     ASSERT_EQ(tradePlayer, 2);
-    walk("player trade", {{310, 311}, {314, 314}, {320, 349}});
+    walk("player trade", {{PICK_MAIN, PICK_NEXT},
+                          {PICK_TRADE_GO, PICK_TRADE_GO},
+                          {PICK_IN_MINUS + WOOD, PICK_PARTNERS + 4}});
 
-    press(310);
+    press(PICK_MAIN);
     ASSERT_TRUE(build);
-    walk("building", {{311, 311}, {100, 153}, {200, 271}});
+    walk("building",
+         {{PICK_NEXT, PICK_NEXT}, {spotPick(0), spotPick(53)}, {edgePick(0), edgePick(71)}});
 }
 
 TEST(RulesBadInput, CommandsOutsideTheirPhaseAndOutOfRangeArgumentsAreRefused) {
@@ -66,6 +71,7 @@ TEST(RulesBadInput, CommandsOutsideTheirPhaseAndOutOfRangeArgumentsAreRefused) {
         clickSpot(bad);
         clickEdge(bad);
         chooseBankItem(bad);
+        moreReceived(bad), lessReceived(bad), moreGiven(bad), lessGiven(bad);
         choosePlayerPartner(bad);
         choosePlayerCount(bad);
         chooseSeat(bad, false);
@@ -97,7 +103,7 @@ TEST(RulesBadInput, CommandsOutsideTheirPhaseAndOutOfRangeArgumentsAreRefused) {
 // before the pass runs nothing.
 TEST(RulesHandshake, OnePressOneCommand) {
     setUpGame();
-    picked = 309;
+    picked = PICK_COSTS;
     lButtonDown = true;
     lButtonOneTime = false;
     pass();

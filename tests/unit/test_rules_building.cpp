@@ -1,6 +1,8 @@
 // Building: placement rules, costs, the opening placements, the refresh and the offers.
 #include "game_test_util.h"
 
+#include <random>
+
 #include "game/board.h"
 #include "game/rules.h"
 
@@ -25,8 +27,8 @@ void afterOpening() {
     playersPicked = 2;
     playerKI[1] = playerKI[2] = false;
     firstTime = 9;
-    houses[10][6] = 1, houses[10][7] = 1, streets[3] = 1;
-    houses[21][6] = 1, houses[21][7] = 2, streets[16] = 2;
+    houses[10][SPOT_LEVEL] = 1, houses[10][SPOT_OWNER] = 1, streets[3] = 1;
+    houses[21][SPOT_LEVEL] = 1, houses[21][SPOT_OWNER] = 2, streets[16] = 2;
     resources[1][0] = resources[2][0] = 1;
     player = 1;
     next = build = true;
@@ -42,42 +44,42 @@ void give(int p, int wood, int wool, int grain, int ore, int clay) {
 TEST(RulesBuildingOpening, SettlementAndRoadAlternateAndTheRoadLeavesTheNewSettlement) {
     setUpGame();
     startPeople(2);
-    expectRefused(203); // a settlement is due
-    press(110);
+    expectRefused(edgePick(3)); // a settlement is due
+    press(spotPick(10));
     EXPECT_EQ(firstTime, 1);
     EXPECT_EQ(resources[1][0], 1);
     EXPECT_TRUE(shows(housesV[10], TEX_SETTLEMENT));
-    expectRefused(140); // a road is due
-    expectRefused(200); // not at the new settlement
-    press(203);         // edge 3 joins spots 2 and 10
+    expectRefused(spotPick(40)); // a road is due
+    expectRefused(edgePick(0));  // not at the new settlement
+    press(edgePick(3));          // edge 3 joins spots 2 and 10
     EXPECT_EQ(streets[3], 1);
     EXPECT_EQ(firstTime, 2);
     EXPECT_EQ(player, 2);
     EXPECT_TRUE(shows(streetsV[3], TEX_ROAD));
 
     // Distance rule against any owner, also in the opening.
-    expectRefused(109);
-    expectRefused(102);
-    expectRefused(111);
-    expectRefused(110);
-    press(121);
-    EXPECT_EQ(houses[21][7], 2);
-    expectRefused(214); // at player 1's settlement
-    expectRefused(203); // taken
-    press(216);         // 11-21
+    expectRefused(spotPick(9));
+    expectRefused(spotPick(2));
+    expectRefused(spotPick(11));
+    expectRefused(spotPick(10));
+    press(spotPick(21));
+    EXPECT_EQ(houses[21][SPOT_OWNER], 2);
+    expectRefused(edgePick(14)); // at player 1's settlement
+    expectRefused(edgePick(3));  // taken
+    press(edgePick(16));         // 11-21
     EXPECT_EQ(player, 1);
 
     // Second round: the road must leave the second settlement, not the first one.
-    press(140);
+    press(spotPick(40));
     EXPECT_EQ(firstTime, 5);
-    expectRefused(214);
-    expectRefused(215);
+    expectRefused(edgePick(14));
+    expectRefused(edgePick(15));
     EXPECT_TRUE(shows(streetsV[43], TEX_BUILD + 3));
     EXPECT_TRUE(empty(streetsV[14]));
-    press(243);
+    press(edgePick(43));
     EXPECT_EQ(player, 2);
-    press(133);
-    press(248);
+    press(spotPick(33));
+    press(edgePick(48));
     // The opening is over: player 1 rolls, no offers remain, clicks no longer build.
     EXPECT_EQ(firstTime, 9);
     EXPECT_EQ(player, 1);
@@ -88,8 +90,8 @@ TEST(RulesBuildingOpening, SettlementAndRoadAlternateAndTheRoadLeavesTheNewSettl
     for (int e = 0; e < NUM_EDGES; e++)
         EXPECT_FALSE(streetsV[e].texture_id >= TEX_BUILD &&
                      streetsV[e].texture_id < TEX_BUILD + 15);
-    expectRefused(101);
-    expectRefused(202);
+    expectRefused(spotPick(1));
+    expectRefused(edgePick(2));
     EXPECT_EQ(resources[1][0], 2);
     EXPECT_EQ(resources[2][0], 2);
 }
@@ -97,41 +99,41 @@ TEST(RulesBuildingOpening, SettlementAndRoadAlternateAndTheRoadLeavesTheNewSettl
 TEST(RulesBuildingCosts, EveryPieceCostsExactlyItsPriceAndOnlyWithTheCards) {
     afterOpening();
     give(1, 1, 0, 0, 0, 1);
-    press(202); // 2-1, joined to road 3 at spot 2
+    press(edgePick(2)); // 2-1, joined to road 3 at spot 2
     EXPECT_EQ(streets[2], 1);
     EXPECT_EQ(resources[1][WOOD], 0);
     EXPECT_EQ(resources[1][CLAY], 0);
     EXPECT_EQ(resources[1][0], 1);
-    expectRefused(204); // the second road waits for new cards
+    expectRefused(edgePick(4)); // the second road waits for new cards
 
     give(1, 1, 1, 1, 0, 0);
-    expectRefused(101); // no clay
+    expectRefused(spotPick(1)); // no clay
     give(1, 1, 1, 1, 0, 1);
-    expectRefused(100); // spot 0: no road of player 1 there
-    expectRefused(103); // spot 3: no road there either
-    press(101);
-    EXPECT_EQ(houses[1][6], 1);
-    EXPECT_EQ(houses[1][7], 1);
+    expectRefused(spotPick(0)); // spot 0: no road of player 1 there
+    expectRefused(spotPick(3)); // spot 3: no road there either
+    press(spotPick(1));
+    EXPECT_EQ(houses[1][SPOT_LEVEL], 1);
+    EXPECT_EQ(houses[1][SPOT_OWNER], 1);
     EXPECT_EQ(resources[1][0], 2);
     for (int r = 1; r <= 5; r++) EXPECT_EQ(resources[1][r], 0);
     EXPECT_EQ(firstTime, 9);
 
     // Upgrades: own settlements only, once.
     give(1, 0, 0, 2, 2, 0);
-    expectRefused(110);
+    expectRefused(spotPick(10));
     give(1, 0, 0, 2, 3, 0);
-    expectRefused(121); // player 2's settlement
-    press(110);
-    EXPECT_EQ(houses[10][6], 2);
+    expectRefused(spotPick(21)); // player 2's settlement
+    press(spotPick(10));
+    EXPECT_EQ(houses[10][SPOT_LEVEL], 2);
     EXPECT_EQ(resources[1][0], 3);
     EXPECT_EQ(resources[1][GRAIN], 0);
     EXPECT_EQ(resources[1][ORE], 0);
     EXPECT_TRUE(shows(housesV[10], TEX_CITY));
     give(1, 5, 5, 5, 5, 5);
     resources[1][0] = 3;
-    expectRefused(110); // a city stays a city
-    expectRefused(100); // spot 0 is next to the settlement on 1
-    expectRefused(111); // next to the city
+    expectRefused(spotPick(10)); // a city stays a city
+    expectRefused(spotPick(0));  // spot 0 is next to the settlement on 1
+    expectRefused(spotPick(11)); // next to the city
 }
 
 // A road may run past or through another player's pieces: only p's own piece at an end
@@ -139,14 +141,19 @@ TEST(RulesBuildingCosts, EveryPieceCostsExactlyItsPriceAndOnlyWithTheCards) {
 TEST(RulesBuildingCosts, RoadsMayPassOtherPlayersPieces) {
     afterOpening();
     give(1, 3, 0, 0, 0, 3);
-    press(215); // 11-10
-    press(217); // 12-11, past player 2's road 16 at spot 11
+    press(edgePick(15)); // 11-10
+    press(edgePick(17)); // 12-11, past player 2's road 16 at spot 11
     EXPECT_EQ(streets[15], 1);
     EXPECT_EQ(streets[17], 1);
     EXPECT_EQ(resources[1][WOOD], 1);
+    houses[12][SPOT_LEVEL] = SETTLEMENT, houses[12][SPOT_OWNER] = 2;
+    press(edgePick(18)); // 13-12, on through player 2's settlement at 12
+    EXPECT_EQ(streets[18], 1);
+    EXPECT_EQ(resources[1][WOOD], 0);
+    houses[12][SPOT_LEVEL] = houses[12][SPOT_OWNER] = 0;
     give(2, 1, 0, 0, 0, 1);
     player = 2;
-    press(230); // 21-20 from player 2's settlement
+    press(edgePick(30)); // 21-20 from player 2's settlement
     EXPECT_EQ(streets[30], 2);
 }
 
@@ -161,7 +168,7 @@ TEST(RulesBuildOffers, OffersEqualTheClickTests) {
         for (int s = 0; s < NUM_SPOTS; s++) {
             bool offered = shows(housesV[s], TEX_BUILD + 3 * p + 1) ||
                            shows(housesV[s], TEX_BUILD + 3 * p + 2);
-            picked = 100 + s;
+            picked = spotPick(s);
             Snapshot before = takeSnapshot();
             clickSpot(s);
             bool acted = !before.same(takeSnapshot());
@@ -185,30 +192,32 @@ TEST(RulesBuildOffers, OffersEqualTheClickTests) {
         for (int x = (i * 17 + 3) % NUM_SPOTS, n = 0; n < NUM_SPOTS && s < 0; n++)
             if (settlementAllowed((x + n) % NUM_SPOTS)) s = (x + n) % NUM_SPOTS;
         ASSERT_GE(s, 0);
-        press(100 + s);
+        press(spotPick(s));
         check("opening road");
         int e = 0;
         while (e < NUM_EDGES && !roadAllowed(e)) e++;
         ASSERT_LT(e, NUM_EDGES);
-        press(200 + e);
+        press(edgePick(e));
     }
     ASSERT_EQ(firstTime, 13);
     build = true;
     check("after the opening, no cards");
 
-    srand(77);
+    // Its own generator: every pass reseeds rand() from the clock, which stands still here.
+    std::minstd_rand random(77);
+    auto draw = [&](int n) { return (int)(random() % n); };
     for (int trial = 0; trial < 12; trial++) {
         for (int s = 0; s < NUM_SPOTS; s++) {
-            int r = rand() % 10;
-            houses[s][6] = r < 7 ? 0 : r < 9 ? 1 : 2;
-            houses[s][7] = houses[s][6] ? 1 + rand() % 3 : 0;
+            int r = draw(10);
+            houses[s][SPOT_LEVEL] = r < 7 ? 0 : r < 9 ? 1 : 2;
+            houses[s][SPOT_OWNER] = houses[s][SPOT_LEVEL] ? 1 + draw(3) : 0;
         }
-        for (int e = 0; e < NUM_EDGES; e++) streets[e] = rand() % 4 == 0 ? 1 + rand() % 3 : 0;
+        for (int e = 0; e < NUM_EDGES; e++) streets[e] = draw(4) == 0 ? 1 + draw(3) : 0;
         for (int p = 1; p <= 3; p++)
-            for (int r = 1; r <= 5; r++) resources[p][r] = rand() % 4;
-        player = 1 + rand() % 3;
+            for (int r = 1; r <= 5; r++) resources[p][r] = draw(4);
+        player = 1 + draw(3);
         // Some positions are judged as if the opening were still running.
-        firstTime = trial % 3 == 0 ? rand() % 12 : 13;
+        firstTime = trial % 3 == 0 ? draw(12) : 13;
         check(trial % 3 == 0 ? "random, opening" : "random");
     }
 }
@@ -218,8 +227,8 @@ TEST(RulesPieceRefresh, ShowsEveryPieceAndARefreshWithoutRequestShowsNoOffers) {
     player = 2;
     playersPicked = 4;
     firstTime = 17;
-    houses[5][6] = 1, houses[5][7] = 3;
-    houses[30][6] = 2, houses[30][7] = 4;
+    houses[5][SPOT_LEVEL] = 1, houses[5][SPOT_OWNER] = 3;
+    houses[30][SPOT_LEVEL] = 2, houses[30][SPOT_OWNER] = 4;
     streets[71] = 2;
     resources[2][WOOD] = resources[2][CLAY] = 1;
     redraw = true;

@@ -15,27 +15,27 @@ TEST(RulesSeatSelection, CountAndSeatButtonsRespectTheSeatsTakingPart) {
     EXPECT_FALSE(playerKI[2]);
     EXPECT_TRUE(playerKI[3] && playerKI[4]);
 
-    press(358); // seat 3 human: only two seats take part
-    press(363); // seat 4 computer
+    press(PICK_SEAT_PERSON + 3);   // seat 3 human: only two seats take part
+    press(PICK_SEAT_COMPUTER + 4); // seat 4 computer
     EXPECT_TRUE(playerKI[3]);
-    press(359);
+    press(PICK_SEAT_PERSON + 4);
     EXPECT_TRUE(playerKI[4]);
 
-    press(356);
+    press(PICK_SEAT_PERSON + 1);
     EXPECT_FALSE(playerKI[1]);
-    press(361);
+    press(PICK_SEAT_COMPUTER + 2);
     EXPECT_TRUE(playerKI[2]);
-    press(357);
+    press(PICK_SEAT_PERSON + 2);
     EXPECT_FALSE(playerKI[2]);
 
-    press(355);
+    press(PICK_PLAYER_COUNT + 4);
     EXPECT_EQ(playersPicked, 4);
-    press(359);
+    press(PICK_SEAT_PERSON + 4);
     EXPECT_FALSE(playerKI[4]);
-    press(352); // lowering keeps the dropped seats' flags
+    press(PICK_PLAYER_COUNT + 1); // lowering keeps the dropped seats' flags
     EXPECT_EQ(playersPicked, 1);
     EXPECT_FALSE(playerKI[4]);
-    press(360);
+    press(PICK_SEAT_COMPUTER + 1);
     EXPECT_TRUE(playerKI[1]);
     EXPECT_TRUE(playersChoice);
     EXPECT_EQ(player, 0);
@@ -43,8 +43,8 @@ TEST(RulesSeatSelection, CountAndSeatButtonsRespectTheSeatsTakingPart) {
 
 TEST(RulesSeatSelection, StartHidesThePanelAndOpensWithPlayerOne) {
     setUpGame();
-    press(356); // seat 1 human
-    press(351);
+    press(PICK_SEAT_PERSON + 1); // seat 1 human
+    press(PICK_START);
     EXPECT_FALSE(playersChoice);
     EXPECT_TRUE(build);
     EXPECT_EQ(player, 1);
@@ -61,19 +61,19 @@ TEST(RulesSeatSelection, StartHidesThePanelAndOpensWithPlayerOne) {
     EXPECT_TRUE(shows(modelV[28], TEX_TERRAIN));
 
     // The first spot click places player 1's settlement; the seat panel is gone for good.
-    press(110);
-    EXPECT_EQ(houses[10][6], 1);
-    EXPECT_EQ(houses[10][7], 1);
+    press(spotPick(10));
+    EXPECT_EQ(houses[10][SPOT_LEVEL], 1);
+    EXPECT_EQ(houses[10][SPOT_OWNER], 1);
     int before = playersPicked;
-    press(354);
-    press(351);
+    press(PICK_PLAYER_COUNT + 3);
+    press(PICK_START);
     EXPECT_EQ(playersPicked, before);
-    EXPECT_EQ(houses[10][6], 1);
+    EXPECT_EQ(houses[10][SPOT_LEVEL], 1);
 }
 
 TEST(RulesSeatSelection, AComputerFirstSeatStartsItsTurnMachine) {
     setUpGame();
-    press(351); // seat 1 is a computer seat by default
+    press(PICK_START); // seat 1 is a computer seat by default
     EXPECT_GT(kiTurn, 0);
     EXPECT_EQ(player, 1);
 }
@@ -101,11 +101,11 @@ TEST(RulesDeal, EveryDealHasTheFixedCountsAndMatchingSpotRecords) {
         for (int s = 0; s < NUM_SPOTS; s++) {
             for (int j = 0; j < 3; j++) {
                 int t = spotTiles[s][j];
-                ASSERT_EQ(houses[s][j], t < 0 ? 0 : number[t]) << s << "/" << j;
-                ASSERT_EQ(houses[s][3 + j], t < 0 ? 0 : model[t]) << s << "/" << j;
+                ASSERT_EQ(houses[s][SPOT_NUMBERS + j], t < 0 ? 0 : number[t]) << s << "/" << j;
+                ASSERT_EQ(houses[s][SPOT_TERRAINS + j], t < 0 ? 0 : model[t]) << s << "/" << j;
             }
-            ASSERT_EQ(houses[s][6], 0);
-            ASSERT_EQ(houses[s][7], 0);
+            ASSERT_EQ(houses[s][SPOT_LEVEL], 0);
+            ASSERT_EQ(houses[s][SPOT_OWNER], 0);
         }
         if (seed % 50 == 0) {
             for (int t = 0; t < NUM_TILES; t++)
@@ -126,7 +126,7 @@ TEST(RulesDeal, EveryDealHasTheFixedCountsAndMatchingSpotRecords) {
 TEST(RulesDeal, TheStartPassSeedDecidesTheBoard) {
     setUpGame();
     clockMs = 123456;
-    press(351);
+    press(PICK_START);
     int dealtModel[NUM_TILES], dealtNumber[NUM_TILES];
     std::memcpy(dealtModel, model, sizeof model);
     std::memcpy(dealtNumber, number, sizeof number);

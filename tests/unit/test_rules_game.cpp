@@ -29,9 +29,9 @@ bool bankTrade(int want) {
         if (resources[p][i + 1] - tradeStep[i] > resources[p][best + 1] - tradeStep[best]) best = i;
     if (best == want - 1 || resources[p][best + 1] < tradeStep[best] + 1) return false;
     int before = resources[p][want];
-    press(330 + best);
-    press(324 + want);
-    press(314);
+    press(PICK_PAY_KIND + best + 1);
+    press(PICK_IN_PLUS + want);
+    press(PICK_TRADE_GO);
     return resources[p][want] == before + 1;
 }
 
@@ -42,32 +42,32 @@ void buildWhatHeCan(int turn) {
         int s = offeredSpot(p, 2);
         if (s < 0) s = offeredSpot(p, 1);
         if (s >= 0) {
-            press(100 + s);
+            press(spotPick(s));
             continue;
         }
         int e = offeredEdge(p, turn * 7);
         if (e < 0 || resources[p][WOOD] + resources[p][CLAY] < 3) return;
-        press(200 + e);
+        press(edgePick(e));
     }
 }
 
 // One turn of a person: roll, trade towards a city, build what he can, end the turn.
 void playTurn(int turn) {
     int p = player;
-    press(310); // roll
+    press(PICK_MAIN); // roll
     ASSERT_TRUE(next);
-    press(310); // trade
+    press(PICK_MAIN); // trade
     ASSERT_TRUE(trade);
     for (int n = 0; n < 3; n++) {
         int need = resources[p][ORE] < 3 ? ORE : resources[p][GRAIN] < 2 ? GRAIN : CLAY;
         if (!bankTrade(need)) break;
     }
-    press(310); // build
+    press(PICK_MAIN); // build
     ASSERT_TRUE(build);
     buildWhatHeCan(turn);
     ASSERT_EQ(resources[p][0], countLevel(p, 1) + 2 * countLevel(p, 2)) << "turn " << turn;
     ASSERT_TRUE(cardsNonNegative()) << "turn " << turn;
-    press(311);
+    press(PICK_NEXT);
 }
 
 bool pointsMatchPieces() {
@@ -102,16 +102,16 @@ TEST(RulesScriptedGame, TwoPeoplePlayFromTheSeatPanelToAWin) {
     setUpGame();
     winPoints = 8;
     clockMs = 5000;
-    press(352 + 1); // two players
-    press(356);     // seat 1 a person
-    press(357);
-    press(351);
+    press(PICK_PLAYER_COUNT + 2);
+    press(PICK_SEAT_PERSON + 1); // seat 1 a person
+    press(PICK_SEAT_PERSON + 2);
+    press(PICK_START);
     ASSERT_FALSE(playersChoice);
     for (int i = 0; i < 4; i++) {
         int p = player;
         int s = placeOpening(i * 11);
         ASSERT_GE(s, 0);
-        ASSERT_EQ(houses[s][7], p);
+        ASSERT_EQ(houses[s][SPOT_OWNER], p);
     }
     ASSERT_EQ(firstTime, 9);
 
@@ -138,7 +138,7 @@ TEST(RulesScriptedGame, TwoPeoplePlayFromTheSeatPanelToAWin) {
 TEST(RulesScriptedGame, APersonAgainstTheComputer) {
     setUpGame();
     winPoints = 7;
-    press(351); // default seats: computer, person
+    press(PICK_START); // default seats: computer, person
     int humanTurns = playMixed(4000000);
     ASSERT_TRUE(win) << "no winner by " << clockMs << " ms";
     EXPECT_GT(humanTurns, 3);
@@ -151,8 +151,8 @@ TEST(RulesScriptedGame, APersonAgainstTheComputer) {
 TEST(RulesScriptedGame, TwoComputerSeatsPlayToAWin) {
     setUpGame();
     winPoints = 6;
-    press(361); // seat 2 a computer too
-    press(351);
+    press(PICK_SEAT_COMPUTER + 2); // seat 2 a computer too
+    press(PICK_START);
     playMixed(4000000);
     ASSERT_TRUE(win) << "no winner by " << clockMs << " ms";
     printf("won by player %d in round %d\n", player, runde);

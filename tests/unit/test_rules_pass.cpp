@@ -10,43 +10,43 @@ using namespace gt;
 
 TEST(RulesSwitches, PanelsShowAndHideTheirSlots) {
     setUpGame();
-    press(309);
-    EXPECT_TRUE(shows(interfaceV[6], TEX_COSTS));
-    press(309);
-    EXPECT_TRUE(empty(interfaceV[6]));
-    press(364);
+    press(PICK_COSTS);
+    EXPECT_TRUE(shows(interfaceV[SLOT_COSTS_CARD], TEX_COSTS));
+    press(PICK_COSTS);
+    EXPECT_TRUE(empty(interfaceV[SLOT_COSTS_CARD]));
+    press(PICK_OPTIONS);
     EXPECT_TRUE(options);
     for (int i = 65; i <= 70; i++) EXPECT_TRUE(shows(interfaceV[i], TEX_BUTTON)) << i;
-    EXPECT_TRUE(shows(interfaceV[71], TEX_OPTIONS));
-    press(364);
+    EXPECT_TRUE(shows(interfaceV[SLOT_OPTIONS_PANEL], TEX_OPTIONS));
+    press(PICK_OPTIONS);
     for (int i = 65; i <= 71; i++) EXPECT_TRUE(empty(interfaceV[i])) << i;
 }
 
 TEST(RulesSwitches, OptionButtonsFlipTheirFlagsAndTheGlState) {
     setUpGame();
-    press(370);
+    press(PICK_OPT_LIGHT);
     EXPECT_FALSE(light);
     EXPECT_EQ(lightingCalls, 1);
     EXPECT_FALSE(lastLighting);
     toggleLight(); // the keyboard's way
     EXPECT_TRUE(light && lastLighting);
-    press(370);
+    press(PICK_OPT_LIGHT);
     EXPECT_FALSE(light || lastLighting);
     EXPECT_EQ(lightingCalls, 3);
 
-    press(368);
+    press(PICK_OPT_WIRE);
     EXPECT_TRUE(wire && lastWire);
     toggleWire();
     EXPECT_FALSE(wire || lastWire);
-    press(369);
+    press(PICK_OPT_FPS);
     EXPECT_TRUE(fps);
-    press(366);
+    press(PICK_OPT_NUMBERS);
     EXPECT_FALSE(numberShow);
-    press(365);
+    press(PICK_OPT_SIGNS);
     EXPECT_FALSE(portSign);
 
     rX = 45, rY = 120, zoom = -200, trans1 = 7, trans2 = -3;
-    press(367);
+    press(PICK_OPT_CENTER);
     EXPECT_EQ(rX, 90.0f);
     EXPECT_EQ(rY, 0.0f);
     EXPECT_EQ(zoom, -380.0f);
@@ -109,11 +109,11 @@ TEST(RulesPassClock, TheSameMillisecondRollsTheSameDice) {
     firstTime = 9;
     clockMs = 777;
     wuerfeln = true;
-    press(310);
+    press(PICK_MAIN);
     int a = zufall1, b = zufall2;
     next = false;
     wuerfeln = true;
-    press(310);
+    press(PICK_MAIN);
     EXPECT_EQ(zufall1, a);
     EXPECT_EQ(zufall2, b);
 }

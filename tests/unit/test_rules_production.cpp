@@ -18,8 +18,8 @@ void plainBoard() {
 }
 
 void building(int s, int p, int level) {
-    houses[s][6] = level;
-    houses[s][7] = p;
+    houses[s][SPOT_LEVEL] = level;
+    houses[s][SPOT_OWNER] = p;
 }
 
 int cardsOf(int p) {
@@ -123,18 +123,18 @@ TEST(RulesProduction, RollButtonRollsOnceAndOpensTheFreePhase) {
     clockMs = clockForRoll(9);
     srand(clockMs);
     int a = rand() % 6 + 1, b = rand() % 6 + 1;
-    press(310);
+    press(PICK_MAIN);
     EXPECT_EQ(zufall1, a);
     EXPECT_EQ(zufall2, b);
-    EXPECT_TRUE(shows(interfaceV[7], TEX_DICE + a - 1));
-    EXPECT_TRUE(shows(interfaceV[8], TEX_DICE + b - 1));
+    EXPECT_TRUE(shows(interfaceV[SLOT_DIE1], TEX_DICE + a - 1));
+    EXPECT_TRUE(shows(interfaceV[SLOT_DIE2], TEX_DICE + b - 1));
     EXPECT_TRUE(shows(pointerV[4], TEX_POINTER));
     EXPECT_FALSE(wuerfeln);
     EXPECT_TRUE(next);
 
     // In the free phase the same button opens trading instead of rolling again.
     clockMs = clockForRoll(12, clockMs + 1);
-    press(310);
+    press(PICK_MAIN);
     EXPECT_EQ(zufall, 9);
     EXPECT_TRUE(trade);
 }

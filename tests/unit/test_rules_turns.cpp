@@ -14,7 +14,7 @@ TEST(RulesOpeningOrder, TwiceRoundInSeatOrderThenPlayerOneRolls) {
         setUpGame();
         player = 0, firstTime = 0, playersChoice = true, runde = 1, wuerfeln = false;
         std::memset(resources, 0, sizeof resources);
-        for (int s = 0; s < NUM_SPOTS; s++) houses[s][6] = houses[s][7] = 0;
+        for (int s = 0; s < NUM_SPOTS; s++) houses[s][SPOT_LEVEL] = houses[s][SPOT_OWNER] = 0;
         for (int e = 0; e < NUM_EDGES; e++) streets[e] = 0;
         startPeople(n);
         std::vector<int> order;
@@ -52,23 +52,29 @@ void freePhase(int n, int p) {
 
 TEST(RulesTurnEnd, PassesTheTurnAndCountsRounds) {
     freePhase(3, 1);
-    interfaceV[8] = diceV[2];
+    interfaceV[SLOT_DIE2] = diceV[2];
     pointerV[5] = interfaceP;
-    interfaceV[20] = tradeV[5];
-    press(311);
+    press(PICK_MAIN); // the dialog, with player 3 as partner: every slot of it shown
+    press(PICK_PARTNERS + 3);
+    for (int i = SLOT_TRADE_FIRST; i <= SLOT_TRADE_LAST; i++) {
+        if (i == SLOT_PARTNERS + 4) continue; // seat 4 is not in the game
+        ASSERT_FALSE(empty(interfaceV[i])) << i;
+    }
+    press(PICK_NEXT);
     EXPECT_EQ(player, 2);
     EXPECT_EQ(runde, 1);
     EXPECT_TRUE(wuerfeln);
     EXPECT_FALSE(next || trade || build);
-    EXPECT_TRUE(empty(interfaceV[8]));
+    EXPECT_TRUE(empty(interfaceV[SLOT_DIE2]));
     EXPECT_TRUE(empty(pointerV[5]));
-    EXPECT_TRUE(empty(interfaceV[20]));
-    press(311); // "Naechster" needs the free phase
+    for (int i = SLOT_TRADE_FIRST; i <= SLOT_TRADE_LAST; i++)
+        EXPECT_TRUE(empty(interfaceV[i])) << "trade dialog slot " << i;
+    press(PICK_NEXT); // "Naechster" needs the free phase
     EXPECT_EQ(player, 2);
     for (int turn = 0; turn < 2; turn++) {
-        press(310);
+        press(PICK_MAIN);
         EXPECT_TRUE(next);
-        press(311);
+        press(PICK_NEXT);
     }
     EXPECT_EQ(player, 1);
     EXPECT_EQ(runde, 2);
@@ -76,9 +82,9 @@ TEST(RulesTurnEnd, PassesTheTurnAndCountsRounds) {
     // One person alone: every turn comes back to him and counts a round.
     freePhase(1, 1);
     for (int turn = 0; turn < 3; turn++) {
-        press(311);
+        press(PICK_NEXT);
         EXPECT_EQ(player, 1);
-        press(310);
+        press(PICK_MAIN);
     }
     EXPECT_EQ(runde, 4);
 }
@@ -86,7 +92,7 @@ TEST(RulesTurnEnd, PassesTheTurnAndCountsRounds) {
 TEST(RulesTurnEnd, AComputerSeatNextGetsNoRollButton) {
     freePhase(2, 1);
     playerKI[2] = true;
-    press(311);
+    press(PICK_NEXT);
     EXPECT_EQ(player, 2);
     EXPECT_FALSE(wuerfeln);
     EXPECT_GT(kiTurn, 0);
@@ -94,18 +100,18 @@ TEST(RulesTurnEnd, AComputerSeatNextGetsNoRollButton) {
 
 TEST(RulesVictory, OnlyEndingTheTurnWins) {
     freePhase(2, 1);
-    houses[10][6] = 1, houses[10][7] = 1, streets[3] = 1;
+    houses[10][SPOT_LEVEL] = 1, houses[10][SPOT_OWNER] = 1, streets[3] = 1;
     resources[1][0] = 9;
     resources[1][GRAIN] = 2, resources[1][ORE] = 3;
-    press(310); // trading
-    press(310); // building
-    press(110); // the city brings the tenth point
+    press(PICK_MAIN);    // trading
+    press(PICK_MAIN);    // building
+    press(spotPick(10)); // the city brings the tenth point
     EXPECT_EQ(resources[1][0], 10);
     EXPECT_FALSE(win);
     resources[1][WOOD] = resources[1][CLAY] = 1;
-    press(202); // still his turn to build
+    press(edgePick(2)); // still his turn to build
     EXPECT_EQ(streets[2], 1);
-    press(311);
+    press(PICK_NEXT);
     EXPECT_TRUE(win);
     EXPECT_EQ(player, 1);
     EXPECT_EQ(runde, 1);
@@ -117,7 +123,7 @@ TEST(RulesVictory, OnlyEndingTheTurnWins) {
 TEST(RulesVictory, OnePointShortPassesTheTurn) {
     freePhase(2, 2);
     resources[2][0] = 9;
-    press(311);
+    press(PICK_NEXT);
     EXPECT_FALSE(win);
     EXPECT_EQ(player, 1);
     EXPECT_EQ(runde, 2);
@@ -129,25 +135,25 @@ TEST(RulesVictory, NothingButTheSwitchesActsAfterTheWin) {
     resources[2][0] = 12;
     resources[2][WOOD] = resources[2][CLAY] = resources[2][GRAIN] = 9;
     resources[2][WOOL] = resources[2][ORE] = 9;
-    houses[30][6] = 1, houses[30][7] = 2, streets[42] = 2;
-    press(311);
+    houses[30][SPOT_LEVEL] = 1, houses[30][SPOT_OWNER] = 2, streets[42] = 2;
+    press(PICK_NEXT);
     ASSERT_TRUE(win);
     EXPECT_EQ(walkPicks("after the win", {}), 8) << "only the eight switches act";
     EXPECT_EQ(quitCalls, 1) << "Schliessen still ends the program";
     EXPECT_EQ(quitStatus, 0);
-    press(366);
-    press(365);
+    press(PICK_OPT_NUMBERS);
+    press(PICK_OPT_SIGNS);
     EXPECT_TRUE(numberShow && portSign);
 }
 
 TEST(RulesSchliessen, EndsTheProgramInAnyPhase) {
     setUpGame();
     platform.quit = [](int status) { std::exit(status); };
-    EXPECT_EXIT(press(312), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(press(PICK_CLOSE), ::testing::ExitedWithCode(0), "");
     startPeople(2);
-    EXPECT_EXIT(press(312), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(press(PICK_CLOSE), ::testing::ExitedWithCode(0), "");
     playOpening();
-    EXPECT_EXIT(press(312), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(press(PICK_CLOSE), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

@@ -7,8 +7,8 @@
 namespace {
 
 void settle(int s, int p, int level = 1) {
-    houses[s][6] = level;
-    houses[s][7] = p;
+    houses[s][SPOT_LEVEL] = level;
+    houses[s][SPOT_OWNER] = p;
     resources[p][0] += level;
 }
 
@@ -54,12 +54,12 @@ TEST(SimChecks, CardsAndPoints) {
 
 TEST(SimChecks, SpotsAndDistance) {
     sound();
-    houses[5][6] = 1; // a building without an owner
+    houses[5][SPOT_LEVEL] = 1; // a building without an owner
     EXPECT_TRUE(broken());
-    houses[5][6] = 0;
-    houses[5][7] = 3; // an owner without a building
+    houses[5][SPOT_LEVEL] = 0;
+    houses[5][SPOT_OWNER] = 3; // an owner without a building
     EXPECT_TRUE(broken());
-    houses[5][7] = 0;
+    houses[5][SPOT_OWNER] = 0;
     settle(10, 2); // next to spot 2
     streets[14] = 2;
     EXPECT_TRUE(broken());

@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "game/board.h"
 #include "game/idle.h"
+#include "game/rules.h"
+#include "game/picks.h"
 #include "game/state.h"
 
 static int simClock;
@@ -49,7 +51,7 @@ static void walkRoads(int p, bool* reached) {
     int top = 0;
     bool seen[NUM_SPOTS] = {};
     for (int s = 0; s < NUM_SPOTS; s++) {
-        if (houses[s][7] == p) {
+        if (houses[s][SPOT_OWNER] == p) {
             seen[s] = true;
             stack[top++] = s;
         }
@@ -81,18 +83,15 @@ static bool touchesOwnRoad(int s, int p) {
 bool checkInvariants(char* problem, int size) {
     int points[5] = {};
     for (int s = 0; s < NUM_SPOTS; s++) {
-        const int level = houses[s][6], owner = houses[s][7];
+        const int level = houses[s][SPOT_LEVEL], owner = houses[s][SPOT_OWNER];
         if (level < 0 || level > 2 || owner < 0 || owner > playersPicked)
             return fault(problem, size, "spot %d holds level %d of an unknown owner", s, level);
         if ((level == 0) != (owner == 0))
             return fault(problem, size, "spot %d: level %d and owner disagree", s, level);
         if (level == 0) continue;
         points[owner] += level;
-        for (int i = 0; i < 3; i++) {
-            const int n = availableCheck1[s][i];
-            if (n >= 0 && houses[n][6] != 0)
-                return fault(problem, size, "buildings on neighbour spots %d and %d", s, n);
-        }
+        if (besideBuilding(s))
+            return fault(problem, size, "spot %d has a building on a neighbour spot", s, 0);
         if (firstTime > 4 * playersPicked && !touchesOwnRoad(s, owner))
             return fault(problem, size, "building on spot %d has no road of player %d", s, owner);
     }
@@ -123,12 +122,9 @@ static void pass(const SimOptions& o) {
 
 // A press and its release, dispatched by one pass.
 static void press(const SimOptions& o, int name) {
-    picked = name;
-    lButtonDown = true;
-    lButtonOneTime = false;
+    postClick(name);
     pass(o);
-    lButtonDown = false;
-    lButtonOneTime = false;
+    releaseClick();
 }
 
 static void finish(GameResult* r, int status) {
@@ -147,9 +143,9 @@ void playGame(const SimOptions& o, int seed, GameResult* r) {
     simClock = seed;
     winPoints = o.winPoints < 4 ? 4 : o.winPoints > 12 ? 12 : o.winPoints;
 
-    press(o, 351 + o.players);
-    for (int q = 1; q <= o.players; q++) press(o, 359 + q);
-    press(o, 351);
+    press(o, PICK_PLAYER_COUNT + o.players);
+    for (int q = 1; q <= o.players; q++) press(o, PICK_SEAT_COMPUTER + q);
+    press(o, PICK_START);
     if (playersChoice) {
         std::snprintf(r->problem, sizeof r->problem, "the game did not start");
         return finish(r, GAME_BROKEN);

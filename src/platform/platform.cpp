@@ -1,4 +1,4 @@
-// Default host hooks (no window), the error report and the file length.
+// The host hooks without a window, the error report and the file length.
 #include "platform.h"
 
 #include <chrono>
@@ -17,7 +17,9 @@ static void exitNow(int status) {
 static void noSwitch(bool) {}
 static void noUpload(int, int, int, const unsigned char*) {}
 
-PlatformHooks platform = {steadyMilliseconds, noRedisplay, exitNow, noSwitch, noSwitch, noUpload};
+const PlatformHooks headlessPlatform = {steadyMilliseconds, noRedisplay, exitNow,
+                                        noSwitch,           noSwitch,    noUpload};
+PlatformHooks platform = headlessPlatform;
 
 void sysErrorBox(const char* text, const char* file) {
     if (file && *file)

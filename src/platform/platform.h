@@ -15,6 +15,7 @@ struct PlatformHooks {
     void (*uploadTexture)(int name, int width, int height, const unsigned char* rgba);
 };
 
+extern const PlatformHooks headlessPlatform; // what platform holds until a window exists
 extern PlatformHooks platform;
 
 // Reports a loader failure: one line on standard error, "Quelvane: " and the text, followed
