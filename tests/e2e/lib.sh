@@ -1,7 +1,7 @@
 # Shared helpers of the end-to-end tests: a game in a scratch copy of the run folder on the
 # test X server, screenshots, clicks and keys, and pixel checks. Sourced by every test.
-# Environment (set by ctest): QV_RUN the built run folder, QV_PROBE the probe helper,
-# QV_OUT the folder for screenshots, DISPLAY the test X server.
+# Environment (set by ctest): QV_RUN the built run folder, QV_BUILD the build folder, QV_PROBE
+# the probe helper, QV_OUT the folder for screenshots, DISPLAY the test X server.
 set -u
 
 QV_OUT=${QV_OUT:-/tmp/quelvane-e2e}
@@ -39,6 +39,29 @@ game_start() { # game_start [winPoints]
     make_run_dir "$(printf 'resolution = 3\nwinPoints = %s' "${1:-10}")"
     (cd "$game_dir" && exec ./quelvane >"$out/game.stdout" 2>"$out/game.stderr") &
     game_pid=$!
+    wait_for_window
+}
+
+# Starts an installed launcher, which runs the game from the player's folder, and waits for
+# the game's window at the default settings' mode (the largest the test server offers).
+launcher_start() { # launcher_start LAUNCHER NAME: standard streams in $out/NAME.stdout/.stderr
+    game_stop
+    "$1" >"$out/$2.stdout" 2>"$out/$2.stderr" &
+    game_pid=$!
+    wait_for_window
+}
+
+# The seat selection as the game opens: seat 1 lists "Comp. 1" in red.
+seat_screen() { at_least "$(count "$1" 670 369 760 396 255 0 0 40)" 25; }
+
+quit_with_escape() { # quit_with_escape WHEN: Escape ends the game with status 0
+    press_key Escape
+    local status
+    status=$(game_wait 5)
+    check "$1: Escape ends the game with status 0 (got $status)" [ "$status" = 0 ]
+}
+
+wait_for_window() {
     local i
     for i in $(seq 1 300); do
         if ! kill -0 "$game_pid" 2>/dev/null; then

@@ -1,4 +1,5 @@
-// The generated model and texture files in the run folder: formats, completeness, determinism.
+// The generated model and texture files in the run folder and the desktop icons: formats,
+// completeness, determinism.
 #include "assetgen.h"
 #include "assets/mesh.h"
 
@@ -26,6 +27,9 @@ uint32_t u16(const Bytes& b, size_t at) {
 }
 uint32_t u32(const Bytes& b, size_t at) {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | ((uint32_t)b[at + 3] << 24);
+}
+uint32_t be32(const Bytes& b, size_t at) {
+    return ((uint32_t)b[at] << 24) | (b[at + 1] << 16) | (b[at + 2] << 8) | b[at + 3];
 }
 float f32(const Bytes& b, size_t at) {
     uint32_t u = u32(b, at);
@@ -248,6 +252,87 @@ TEST(AssetFiles, GeneratorGivesTheSameBytesEveryRun) {
         EXPECT_EQ(first[i].path, second[i].path);
         EXPECT_TRUE(first[i].bytes == second[i].bytes);
         EXPECT_TRUE(readFile(first[i].path) == first[i].bytes) << "run folder differs";
+    }
+}
+
+// The hicolor icons: PNG chunks with valid CRCs, the pixels in stored deflate blocks framed as
+// zlib wants them, transparent corners round an opaque island; the files written match.
+TEST(AssetFiles, IconsAreRgbaPngsInStoredDeflateBlocks) {
+    auto crc = [](const unsigned char* p, size_t n) {
+        uint32_t c = 0xffffffffu;
+        for (size_t i = 0; i < n; i++) {
+            c ^= p[i];
+            for (int k = 0; k < 8; k++) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1)));
+        }
+        return ~c;
+    };
+    std::vector<AssetFile> icons = buildIcons();
+    ASSERT_EQ(icons.size(), 2u);
+    for (const AssetFile& icon : icons) {
+        SCOPED_TRACE(icon.path);
+        const Bytes& b = icon.bytes;
+        EXPECT_TRUE(readFile(std::string(QUELVANE_ICON_DIR) + "/" + icon.path) == b)
+            << "icon folder differs";
+        const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+        ASSERT_GE(b.size(), 8u);
+        EXPECT_EQ(std::memcmp(b.data(), signature, 8), 0);
+        uint32_t size = (uint32_t)std::stoul(icon.path.substr(std::string("hicolor/").size()));
+
+        std::vector<std::string> types;
+        Bytes z;
+        size_t at = 8;
+        while (at + 12 <= b.size()) {
+            uint32_t len = be32(b, at);
+            ASSERT_LE(at + 12 + len, b.size());
+            std::string type(b.begin() + at + 4, b.begin() + at + 8);
+            EXPECT_EQ(be32(b, at + 8 + len), crc(&b[at + 4], len + 4)) << type;
+            if (type == "IHDR") {
+                ASSERT_EQ(len, 13u);
+                EXPECT_EQ(be32(b, at + 8), size);
+                EXPECT_EQ(be32(b, at + 12), size);
+                EXPECT_TRUE(Bytes(b.begin() + at + 16, b.begin() + at + 21) ==
+                            Bytes({8, 6, 0, 0, 0}))
+                    << "8-bit RGBA, deflate, no filter method, no interlace";
+            }
+            if (type == "IDAT") z.insert(z.end(), b.begin() + at + 8, b.begin() + at + 8 + len);
+            types.push_back(type);
+            at += 12 + len;
+        }
+        EXPECT_EQ(at, b.size());
+        EXPECT_EQ(types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
+        EXPECT_EQ(be32(b, b.size() - 4), 0xAE426082u) << "every PNG ends in the same IEND CRC";
+
+        ASSERT_GE(z.size(), 6u);
+        EXPECT_EQ(z[0] & 0x0f, 8) << "deflate";
+        EXPECT_EQ((z[0] * 256 + z[1]) % 31, 0) << "zlib header check bits";
+        EXPECT_EQ(z[1] & 0x20, 0) << "no preset dictionary";
+        Bytes raw;
+        size_t p = 2;
+        for (bool last = false; !last;) {
+            ASSERT_LE(p + 5, z.size() - 4);
+            last = z[p] & 1;
+            EXPECT_EQ(z[p] & 6, 0) << "stored block";
+            uint32_t len = u16(z, p + 1);
+            EXPECT_EQ(len ^ u16(z, p + 3), 0xffffu) << "NLEN is the complement of LEN";
+            ASSERT_LE(p + 5 + len, z.size() - 4);
+            raw.insert(raw.end(), z.begin() + p + 5, z.begin() + p + 5 + len);
+            p += 5 + len;
+        }
+        ASSERT_EQ(p + 4, z.size()) << "the Adler-32 follows the last block";
+        uint32_t a = 1, s = 0;
+        for (unsigned char c : raw) {
+            a = (a + c) % 65521;
+            s = (s + a) % 65521;
+        }
+        EXPECT_EQ(be32(z, p), (s << 16) | a);
+
+        const size_t row = 1 + 4 * (size_t)size;
+        ASSERT_EQ(raw.size(), size * row);
+        for (size_t y = 0; y < size; y++) EXPECT_EQ(raw[y * row], 0) << "filter of row " << y;
+        auto alpha = [&](size_t x, size_t y) { return raw[y * row + 1 + 4 * x + 3]; };
+        EXPECT_EQ(alpha(0, 0), 0);
+        EXPECT_EQ(alpha(size - 1, size - 1), 0);
+        EXPECT_EQ(alpha(size / 2, size / 2), 255);
     }
 }
 

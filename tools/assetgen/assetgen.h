@@ -35,3 +35,10 @@ Mesh cityPiece();
 Mesh roadPiece();
 // Local height of the beach base's top surface at board position (x, y).
 float beachHeight(float x, float y);
+
+// An 8-bit RGBA PNG in stored deflate blocks; alpha holds one coverage in [0, 1] per pixel.
+std::vector<unsigned char> encodePNG(const Image& img, const std::vector<float>& alpha);
+// The desktop icon at size by size pixels: the island on its sea, transparent around it.
+Image iconImage(int size, std::vector<float>& alpha);
+// The icon files by their path in the icon theme ("hicolor/256x256/apps/quelvane.png").
+std::vector<AssetFile> buildIcons();
