@@ -72,6 +72,7 @@ static void makeQuad(const quad_panel& panel) {
     }
     obj->polygons[0] = quadTriangles[0];
     obj->polygons[1] = quadTriangles[1];
+    markWritten(obj, 4);
 }
 
 void buildPanels() {
@@ -83,6 +84,7 @@ void buildPanels() {
         interfaceP.mapping[i] = pointerMapping[i];
     }
     interfaceP.polygons[0] = pointerTriangle;
+    markWritten(&interfaceP, 3);
 }
 
 // The panels hold their geometry before anything runs, like any other static data.

@@ -65,9 +65,11 @@ static chunk_result readVertices(FILE* f, obj_type* obj, const char* filename) {
     std::printf("Number of vertices: %d\n", (int)count);
     if (count > MAX_VERTICES) {
         obj->vertex_count = 0;
+        markWritten(obj, 0);
         sysErrorBox("Number of vertices too high", filename);
         return CHUNK_REJECTED;
     }
+    markWritten(obj, (int)count);
     for (unsigned int i = 0; i < count; i++) {
         vertex_type* v = &obj->vertices[i];
         if (!readFloat(f, &v->x)) return CHUNK_EOF;
@@ -87,9 +89,11 @@ static chunk_result readPolygons(FILE* f, obj_type* obj, const char* filename) {
     std::printf("Number of polygons: %d\n", (int)count);
     if (count > MAX_POLYGONS) {
         obj->polygon_count = 0;
+        markWritten(obj, 0);
         sysErrorBox("Number of polygons too high", filename);
         return CHUNK_REJECTED;
     }
+    markWritten(obj, (int)count);
     for (unsigned int i = 0; i < count; i++) {
         polygon_type* p = &obj->polygons[i];
         unsigned int index, flags;
@@ -113,6 +117,7 @@ static chunk_result readMapping(FILE* f, obj_type* obj) {
     unsigned int count;
     if (!readU16(f, &count)) return CHUNK_EOF;
     unsigned int kept = count < (unsigned int)MAX_VERTICES ? count : (unsigned int)MAX_VERTICES;
+    markWritten(obj, (int)kept);
     for (unsigned int i = 0; i < kept; i++) {
         mapcoord_type* m = &obj->mapping[i];
         if (!readFloat(f, &m->u)) return CHUNK_EOF;

@@ -1,19 +1,45 @@
-// Whole-record assignment of meshes, writing only the pages that differ.
+// Whole-record assignment of meshes by their written extents, and the geometry serials.
 #include "mesh.h"
 
+#include <cstddef>
 #include <cstring>
 
 static_assert(sizeof(obj_type) % OBJ_PAGE == 0, "records must fill whole pages");
 
-// Pages never written read as zeros without becoming resident, so comparing first keeps the
-// empty tails of the fixed-capacity arrays out of memory and makes refreshing slots that
-// already hold the same mesh nearly free.
+static int lastSerial;
+
+void markWritten(obj_type* obj, int entries) {
+    if (entries > MAX_VERTICES) entries = MAX_VERTICES;
+    if (obj->extent < 0 || obj->extent > MAX_VERTICES) obj->extent = MAX_VERTICES;
+    if (entries > obj->extent) obj->extent = entries;
+    obj->serial = ++lastSerial;
+}
+
+// A damaged extent may hide written entries anywhere: the whole array is then taken.
+static int heldEntries(const obj_type& r) {
+    return r.extent < 0 || r.extent > MAX_VERTICES ? MAX_VERTICES : r.extent;
+}
+
+// Entries from `theirs` to `mine` held data here and are zero in the source.
+template <typename T> static void copyArray(T* to, const T* from, int theirs, int mine) {
+    std::memcpy(to, from, sizeof(T) * theirs);
+    if (mine > theirs) std::memset(to + theirs, 0, sizeof(T) * (mine - theirs));
+}
+
+// The header is copied outright; the texture name shares its page with the record's padding,
+// which is compared first so that a page nobody wrote stays untouched.
 obj_type& obj_type::operator=(const obj_type& other) {
     if (this == &other) return *this;
-    unsigned char* to = reinterpret_cast<unsigned char*>(this);
-    const unsigned char* from = reinterpret_cast<const unsigned char*>(&other);
-    for (size_t at = 0; at < sizeof(obj_type); at += OBJ_PAGE)
-        if (std::memcmp(to + at, from + at, OBJ_PAGE) != 0)
-            std::memcpy(to + at, from + at, OBJ_PAGE);
+    const int mine = heldEntries(*this), theirs = heldEntries(other);
+    std::memcpy((void*)this, &other, offsetof(obj_type, vertices));
+    copyArray(vertices, other.vertices, theirs, mine);
+    copyArray(normals, other.normals, theirs, mine);
+    copyArray(polygons, other.polygons, theirs, mine);
+    copyArray(mapping, other.mapping, theirs, mine);
+    const size_t tail = offsetof(obj_type, texture_id);
+    unsigned char* to = reinterpret_cast<unsigned char*>(this) + tail;
+    const unsigned char* from = reinterpret_cast<const unsigned char*>(&other) + tail;
+    if (std::memcmp(to, from, sizeof(obj_type) - tail) != 0)
+        std::memcpy(to, from, sizeof(obj_type) - tail);
     return *this;
 }

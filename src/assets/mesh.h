@@ -17,13 +17,15 @@ enum { OBJ_PAGE = 4096 };
 
 // One drawable mesh. Records are plain values and copied whole; a zeroed record is empty.
 // A usable record keeps both counts within the capacity and every index below vertex_count.
-// Records are page-aligned so that assignment can skip the pages that already match: most
-// of every record is the unused tail of its arrays, and an empty slot taking the empty
-// record then touches no memory at all.
+// Entries of the four arrays from `extent` on are zero: whoever writes counts or arrays calls
+// markWritten, which also gives the geometry a new serial. Assignment relies on both.
+// Records are page-aligned, so the untouched tails of the arrays never become resident.
 struct alignas(OBJ_PAGE) obj_type {
     char name[20];
     int vertex_count;
     int polygon_count;
+    int extent; // entries of each array that may be non-zero; outside 0..capacity: all
+    int serial; // names the geometry for caches of drawing data; 0: never stamped
     vertex_type vertices[MAX_VERTICES];
     vertex_type normals[MAX_VERTICES];
     polygon_type polygons[MAX_POLYGONS];
@@ -32,8 +34,16 @@ struct alignas(OBJ_PAGE) obj_type {
 
     obj_type() = default;
     obj_type(const obj_type&) = default;
-    obj_type& operator=(const obj_type& other); // byte-for-byte copy of the whole record
+    // Byte-for-byte copy of the whole record, at the cost of the two extents, not the capacity.
+    obj_type& operator=(const obj_type& other);
 };
+
+static_assert(MAX_VERTICES == MAX_POLYGONS, "one extent covers every array");
+
+// Marks the entries [0, entries) of the arrays as written (the extent only grows, held to the
+// capacity) and gives the record a serial no other geometry has had. Called after a change
+// of the counts too, as the drawable triangles follow them.
+void markWritten(obj_type* obj, int entries);
 
 struct p3d_type {
     float x, y, z;

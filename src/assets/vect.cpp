@@ -53,6 +53,7 @@ void ObjCalcNormals(obj_type* obj) {
     int uses[MAX_VERTICES];
     int vertexCount = obj->vertex_count < MAX_VERTICES ? obj->vertex_count : MAX_VERTICES;
     int polygonCount = obj->polygon_count < MAX_POLYGONS ? obj->polygon_count : MAX_POLYGONS;
+    if (vertexCount > 0) markWritten(obj, vertexCount);
     for (int i = 0; i < vertexCount; i++) {
         obj->normals[i] = {0.0f, 0.0f, 0.0f};
         uses[i] = 0;

@@ -153,19 +153,19 @@ void buildOnBoard() {
         clickEdge(pickedEdge(picked));
 }
 
+// Each slot is assigned once, so a slot costs no more than the meshes it drops and takes.
+static const obj_type& spotPiece(int s) {
+    const int p = ownerAt(s);
+    if (!validPlayer(p)) return deleteObj;
+    if (houses[s][SPOT_LEVEL] == SETTLEMENT) return *settlementMesh[p];
+    if (houses[s][SPOT_LEVEL] == CITY) return *cityMesh[p];
+    return deleteObj;
+}
+
 void refreshPieces() {
-    for (int s = 0; s < NUM_SPOTS; s++) housesV[s] = deleteObj;
-    for (int e = 0; e < NUM_EDGES; e++) streetsV[e] = deleteObj;
-    for (int s = 0; s < NUM_SPOTS; s++) {
-        int p = ownerAt(s);
-        if (!validPlayer(p)) continue;
-        if (houses[s][SPOT_LEVEL] == SETTLEMENT)
-            housesV[s] = *settlementMesh[p];
-        else if (houses[s][SPOT_LEVEL] == CITY)
-            housesV[s] = *cityMesh[p];
-    }
+    for (int s = 0; s < NUM_SPOTS; s++) housesV[s] = spotPiece(s);
     for (int e = 0; e < NUM_EDGES; e++)
-        if (validPlayer(streets[e])) streetsV[e] = *roadMesh[streets[e]];
+        streetsV[e] = validPlayer(streets[e]) ? *roadMesh[streets[e]] : deleteObj;
     redraw = false;
 }
 

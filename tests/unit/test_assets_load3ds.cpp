@@ -145,6 +145,10 @@ TEST_F(Load3DSTest, ShortMappingListKeepsTheRestAndLongOneIsCut) {
     EXPECT_EQ(0.75f, mesh.mapping[9999].v);
     EXPECT_EQ(1, mesh.vertex_count);
     EXPECT_EQ(8.0f, mesh.vertices[0].z);
+
+    // The pairs beyond vertex_count are part of the record and travel with its copies.
+    before = mesh;
+    EXPECT_EQ(0, std::memcmp(&before, &mesh, sizeof(mesh)));
 }
 
 TEST_F(Load3DSTest, DamagedLengthsEndTheLoad) {
