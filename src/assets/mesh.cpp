@@ -26,8 +26,7 @@ template <typename T> static void copyArray(T* to, const T* from, int theirs, in
     if (mine > theirs) std::memset(to + theirs, 0, sizeof(T) * (mine - theirs));
 }
 
-// The header is copied outright; the texture name shares its page with the record's padding,
-// which is compared first so that a page nobody wrote stays untouched.
+// The padding after the arrays can only differ when an extent is damaged.
 obj_type& obj_type::operator=(const obj_type& other) {
     if (this == &other) return *this;
     const int mine = heldEntries(*this), theirs = heldEntries(other);
@@ -36,10 +35,10 @@ obj_type& obj_type::operator=(const obj_type& other) {
     copyArray(normals, other.normals, theirs, mine);
     copyArray(polygons, other.polygons, theirs, mine);
     copyArray(mapping, other.mapping, theirs, mine);
-    const size_t tail = offsetof(obj_type, texture_id);
-    unsigned char* to = reinterpret_cast<unsigned char*>(this) + tail;
-    const unsigned char* from = reinterpret_cast<const unsigned char*>(&other) + tail;
-    if (std::memcmp(to, from, sizeof(obj_type) - tail) != 0)
-        std::memcpy(to, from, sizeof(obj_type) - tail);
+    if (mine == MAX_VERTICES || theirs == MAX_VERTICES) {
+        const size_t tail = sizeof(mapping) + offsetof(obj_type, mapping);
+        std::memcpy(reinterpret_cast<unsigned char*>(this) + tail,
+                    reinterpret_cast<const unsigned char*>(&other) + tail, sizeof(obj_type) - tail);
+    }
     return *this;
 }

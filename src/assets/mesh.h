@@ -17,8 +17,9 @@ enum { OBJ_PAGE = 4096 };
 
 // One drawable mesh. Records are plain values and copied whole; a zeroed record is empty.
 // A usable record keeps both counts within the capacity and every index below vertex_count.
-// Entries of the four arrays from `extent` on are zero: whoever writes counts or arrays calls
-// markWritten, which also gives the geometry a new serial. Assignment relies on both.
+// Entries of the four arrays from `extent` on are zero, and so is the padding after them:
+// whoever writes counts or arrays calls markWritten, which also gives the geometry a new
+// serial. Assignment relies on both.
 // Records are page-aligned, so the untouched tails of the arrays never become resident.
 struct alignas(OBJ_PAGE) obj_type {
     char name[20];
@@ -26,11 +27,11 @@ struct alignas(OBJ_PAGE) obj_type {
     int polygon_count;
     int extent; // entries of each array that may be non-zero; outside 0..capacity: all
     int serial; // names the geometry for caches of drawing data; 0: never stamped
+    int texture_id;
     vertex_type vertices[MAX_VERTICES];
     vertex_type normals[MAX_VERTICES];
     polygon_type polygons[MAX_POLYGONS];
     mapcoord_type mapping[MAX_VERTICES];
-    int texture_id;
 
     obj_type() = default;
     obj_type(const obj_type&) = default;
