@@ -1,6 +1,9 @@
-// Timings of a started game on a real window: frame, pick pass, piece refresh, peak memory.
+// Timings of a started game on a real window: frames of three views, the pick pass, the piece
+// refresh, computer-only games per CPU second; each beside its goal and the bare frame.
 #include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,15 +14,23 @@
 #include <vector>
 
 #include "app/shell.h"
-#include "game/board.h"
 #include "game/rules.h"
 #include "game/state.h"
+#include "game/switches.h"
 #include "input/input.h"
+#include "positions.h"
 
 namespace {
 
 const int kWidth = 1280, kHeight = 1024;
 long peakAfterStartKb;
+int buildings, roads;
+float startView[3]; // rX, rY, zoom of the start
+
+// The figures of the summary, in its order: median milliseconds or, for the simulator, games
+// per CPU second.
+enum { BARE, START_VIEW, TOP_VIEW, CLOSE_VIEW, PICK, REFRESH, SIM_GAMES, FIGURES };
+double figure[FIGURES];
 
 // Peak resident set size of this process (VmHWM), in kB.
 long peakResidentKb() {
@@ -50,46 +61,27 @@ void openWindow(int* argc, char** argv) {
     std::printf("window: plain %dx%d (no game mode possible)\n", kWidth, kHeight);
 }
 
-// Settlements and cities for players 1-4 on spots that keep the distance rule, each with
-// roads leading away from it: about 30 pieces.
-void placePieces() {
-    int buildings = 0, roads = 0;
-    for (int s = 0; s < NUM_SPOTS && buildings < 12; s += 4) {
-        if (!spotIsFree(s)) continue;
-        const int p = 1 + buildings % 4;
-        houses[s][SPOT_LEVEL] = buildings % 3 == 2 ? 2 : 1;
-        houses[s][SPOT_OWNER] = p;
-        buildings++;
-        for (int i = 3; i <= 5; i++) {
-            const int e = availableCheck1[s][i];
-            if (e >= 0 && streets[e] == 0 && roads < 18) {
-                streets[e] = p;
-                roads++;
-            }
-        }
-    }
-    for (int p = 1; p <= 4; p++) resources[p][0] = 2;
-    std::printf("placed %d buildings and %d roads\n", buildings, roads);
-}
-
 void startBenchGame() {
     winPoints = 10;
     init();
     resize(kWidth, kHeight);
-    playersPicked = 4;
-    for (int q = 1; q <= 4; q++) playerKI[q] = false;
-    startGame();
-    placePieces();
+    startPosition();
+    buildings = placePieces(18, &roads);
     refreshPieces();
     showBuildOffers();
+    startView[0] = rX, startView[1] = rY, startView[2] = zoom;
     glutDisplayFunc(display);
     glutReshapeFunc(resize);
     for (int i = 0; i < 10; i++) glutMainLoopEvent();
     peakAfterStartKb = peakResidentKb();
 }
 
-// Times every iteration itself and reports the median, which shrugs off the odd slow frame.
-template <typename Body> void timeMedian(benchmark::State& state, Body body) {
+void lookFromStart() {
+    rX = startView[0], rY = startView[1], zoom = startView[2];
+}
+
+// Times every iteration itself and keeps the median, which shrugs off the odd slow frame.
+template <typename Body> void timeMedian(benchmark::State& state, int slot, Body body) {
     std::vector<double> ms;
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
@@ -100,26 +92,43 @@ template <typename Body> void timeMedian(benchmark::State& state, Body body) {
     }
     std::sort(ms.begin(), ms.end());
     const double median = ms.empty() ? 0 : ms[ms.size() / 2];
+    figure[slot] = median;
     state.counters["median_ms"] = median;
-    if (median > 0) state.counters["per_s"] = 1000 / median;
     state.counters["peak_rss_MB"] = peakAfterStartKb / 1024.0;
 }
 
-void BM_StartViewFrame(benchmark::State& state) {
-    timeMedian(state, [] { display(); });
-}
-
 void BM_BareClearSwap(benchmark::State& state) {
-    timeMedian(state, [] {
+    timeMedian(state, BARE, [] {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glutSwapBuffers();
     });
 }
 
+void BM_StartViewFrame(benchmark::State& state) {
+    lookFromStart();
+    timeMedian(state, START_VIEW, [] { display(); });
+}
+
+// "Center": straight down on the whole board.
+void BM_TopViewFrame(benchmark::State& state) {
+    centerView();
+    timeMedian(state, TOP_VIEW, [] { display(); });
+    lookFromStart();
+}
+
+// The start view's angles at the closest the camera may come.
+void BM_ClosestViewFrame(benchmark::State& state) {
+    lookFromStart();
+    zoom = zBorder;
+    timeMedian(state, CLOSE_VIEW, [] { display(); });
+    lookFromStart();
+}
+
 // A press over settlement spot 22 at the start view and its release: the whole selection pass.
 void BM_Pick(benchmark::State& state) {
     const int x = 720, y = 489;
-    timeMedian(state, [] {
+    lookFromStart();
+    timeMedian(state, PICK, [] {
         mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
         mouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
     });
@@ -127,16 +136,76 @@ void BM_Pick(benchmark::State& state) {
 }
 
 void BM_RefreshPieces(benchmark::State& state) {
-    timeMedian(state, [] {
+    timeMedian(state, REFRESH, [] {
         refreshPieces();
         showBuildOffers();
     });
+}
+
+// The simulator as it is: its games and the CPU time of all its processes, which it waits
+// for. Below 0 when it cannot be run or a game breaks.
+double simulatorGamesPerCpuSecond() {
+    const char* sim = QUELVANE_SIM;
+    if (access(sim, X_OK) != 0) return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!std::freopen("/dev/null", "w", stdout)) _exit(127);
+        execl(sim, sim, "--games", "100", "--players", "4", "--win-points", "10", "--jobs", "1",
+              (char*)nullptr);
+        _exit(127);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return -1;
+    rusage used;
+    getrusage(RUSAGE_CHILDREN, &used);
+    const double cpu = used.ru_utime.tv_sec + used.ru_stime.tv_sec +
+                       (used.ru_utime.tv_usec + used.ru_stime.tv_usec) / 1e6;
+    return cpu > 0 ? 100 / cpu : -1;
+}
+
+const char* const rule = "|----------------------------------------------|----------------------"
+                         "|----------|---------|------|\n";
+
+// A figure that was not measured (a filter left it out) shows as such.
+void printRow(const char* what, double value, const char* unit, const char* goal, bool met,
+              bool timed) {
+    char measured[32] = "not run", ratio[16] = "", verdict[8] = "";
+    if (value > 0) {
+        std::snprintf(measured, sizeof measured, "%.2f %s", value, unit);
+        if (timed && figure[BARE] > 0)
+            std::snprintf(ratio, sizeof ratio, "%.1fx", value / figure[BARE]);
+        if (goal[0] != '-') std::snprintf(verdict, sizeof verdict, "%s", met ? "yes" : "NO");
+    }
+    std::printf("| %-44s | %-20s | %-8s | %-7s | %-4s |\n", what, measured, goal, ratio, verdict);
+}
+
+void printSummary() {
+    char start[64];
+    std::snprintf(start, sizeof start, "start view, %d buildings and %d roads", buildings, roads);
+    const double* f = figure;
+    std::printf("\n| %-44s | %-20s | %-8s | %-7s | %-4s |\n%s", "figure", "measured", "goal",
+                "x bare", "met", rule);
+    printRow("bare clear + swap (reference)", f[BARE], "ms", "-", true, true);
+    printRow(start, f[START_VIEW], "ms", "<= 16.7", f[START_VIEW] <= 16.7, true);
+    printRow("top-down view (\"Center\")", f[TOP_VIEW], "ms", "<= 16.7", f[TOP_VIEW] <= 16.7, true);
+    printRow("closest zoom, start angles", f[CLOSE_VIEW], "ms", "<= 16.7", f[CLOSE_VIEW] <= 16.7,
+             true);
+    printRow("one pick (selection pass)", f[PICK], "ms", "<= 5", f[PICK] <= 5, true);
+    printRow("piece refresh with build offers", f[REFRESH], "ms", "<= 0.3", f[REFRESH] <= 0.3,
+             true);
+    printRow("computer-only games, 4 seats to 10 points", f[SIM_GAMES], "per CPU s", ">= 20",
+             f[SIM_GAMES] >= 20, false);
+    std::printf("peak resident memory after Start: %.1f MB\n", peakAfterStartKb / 1024.0);
 }
 
 } // namespace
 
 BENCHMARK(BM_BareClearSwap)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_StartViewFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(BM_TopViewFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(BM_ClosestViewFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_Pick)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RefreshPieces)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -150,12 +219,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     setenv("vblank_mode", "0", 0); // measure drawing, not the display's refresh
+    // The simulator takes a while: it runs with the whole set, not with a chosen few.
+    bool everything = true;
+    for (int i = 1; i < argc; i++)
+        if (std::strncmp(argv[i], "--benchmark_filter", 18) == 0) everything = false;
     benchmark::Initialize(&argc, argv);
     openWindow(&argc, argv);
     installWindowHooks();
     startBenchGame();
+    std::printf("placed %d buildings and %d roads\n", buildings, roads);
     benchmark::RunSpecifiedBenchmarks();
-    std::printf("peak resident memory after Start: %.1f MB\n", peakAfterStartKb / 1024.0);
+    if (everything) figure[SIM_GAMES] = simulatorGamesPerCpuSecond();
+    printSummary();
     benchmark::Shutdown();
     return 0;
 }

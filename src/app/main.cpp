@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     enterDisplayMode();
     installWindowHooks();
     init();
+    startFramePacing();
     glutMouseFunc(mouse);
     glutReshapeFunc(resize);
     glutDisplayFunc(display);

@@ -9,3 +9,8 @@ void init();
 
 // Points the platform hooks at GLUT and OpenGL; called once the window exists.
 void installWindowHooks();
+
+// Keeps the game from drawing more frames than the display shows: a swap interval of one
+// where the driver offers it, else framePeriodUs for the pass's wait. Needs the window's
+// context current.
+void startFramePacing();

@@ -134,5 +134,6 @@ void idle() {
     if (redraw) refreshPieces();
     if (buildFT) showBuildOffers();
 
+    paceFrame();
     platform.postRedisplay();
 }

@@ -2,7 +2,8 @@
 #pragma once
 
 // One pass: takes one pending press (a person's queued press, else a click armed in the
-// press flags) and dispatches it, then runs the timed and requested sections in order.
+// press flags) and dispatches it, then runs the timed and requested sections in order and
+// asks for one frame, held back while frames would outrun the display (paceFrame).
 void idle();
 
 // Arms a click on pick name `name` for the next pass's dispatch, the way the computer

@@ -76,6 +76,8 @@ float xLimit, yLimit, zLimit;
 int frames;
 int frameTime;
 float frameRate;
+int framePeriodUs;
+long long frameDueUs;
 int waveCount;
 float hold;
 
@@ -163,6 +165,8 @@ void resetGameState() {
     resetView();
     frames = frameTime = 0;
     frameRate = 0;
+    framePeriodUs = 0;
+    frameDueUs = 0;
     waveCount = 3000;
     hold = 0;
 }

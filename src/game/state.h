@@ -101,6 +101,10 @@ extern int frameTime;
 extern float frameRate;
 extern int waveCount;
 extern float hold;
+// Frame pacing: the shortest time from one frame to the next, in microseconds, and when the
+// next frame is due. A period of 0 leaves the pace to the swap (or to the driver's speed).
+extern int framePeriodUs;
+extern long long frameDueUs;
 
 // Display settings
 extern int width, height;           // the virtual screen, 1280 x 1024, never changed

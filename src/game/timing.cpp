@@ -1,7 +1,8 @@
-// The frame-rate measurement and the water waves, paced by the pass clock.
+// The frame-rate measurement, the water waves and the frame pacing, by the pass clock.
 #include "rules.h"
 #include "state.h"
 #include "assets/catalogue.h"
+#include "platform/platform.h"
 
 void countFrame(int t) {
     if (!fps) return;
@@ -22,4 +23,16 @@ void waterStep(int t) {
         water[719][j][2] = hold;
     }
     waveCount += 40;
+}
+
+// The frames keep the beat of the display period: a pass a little late still aims at the next
+// beat, one more than a period late starts a new beat from now.
+void paceFrame() {
+    if (framePeriodUs <= 0) return;
+    const long long now = platform.milliseconds() * 1000LL;
+    if (now < frameDueUs)
+        platform.sleepMicroseconds((int)(frameDueUs - now));
+    else if (now - frameDueUs >= framePeriodUs)
+        frameDueUs = now;
+    frameDueUs += framePeriodUs;
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 // Draws the whole frame; mode is GL_RENDER or GL_SELECT. Reads the game state and writes
-// nothing of it: the only thing it writes is its own text buffer s (overlay.h).
+// nothing of it: besides its own text buffer s (overlay.h) it only keeps a display list for
+// every mesh geometry it has drawn. The picture is drawn nearest first, the selection pass in
+// the order that decides its ties; both pass over meshes outside the clip volume.
 void draw(unsigned int mode);
 
 // Multiplies the frame's perspective onto the current matrix: the aspect of the virtual

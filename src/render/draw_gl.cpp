@@ -6,7 +6,6 @@
 #include "draw_local.h"
 #include "game/state.h"
 #include "layout.h"
-#include "meshdraw.h"
 
 bool selecting;
 
@@ -17,32 +16,6 @@ void loadName(unsigned int name) {
 void bindSlot(const obj_type& obj, unsigned int name) {
     glBindTexture(GL_TEXTURE_2D, (GLuint)obj.texture_id);
     loadName(name);
-}
-
-static void emitVertex(const obj_type& obj, int v, bool normals) {
-    if (normals) glNormal3fv(&obj.normals[v].x);
-    glTexCoord2fv(&obj.mapping[v].u);
-    glVertex3fv(&obj.vertices[v].x);
-}
-
-static void emitTriangle(const obj_type& obj, int p, bool normals) {
-    if (!triangleDrawable(obj, p)) return;
-    emitVertex(obj, obj.polygons[p].a, normals);
-    emitVertex(obj, obj.polygons[p].b, normals);
-    emitVertex(obj, obj.polygons[p].c, normals);
-}
-
-void drawMesh(const obj_type& obj) {
-    const int n = drawableTriangles(obj);
-    glBegin(GL_TRIANGLES);
-    for (int p = 0; p < n; p++) emitTriangle(obj, p, light);
-    glEnd();
-}
-
-void drawFlat(const obj_type& obj, int triangles) {
-    glBegin(GL_TRIANGLES);
-    for (int p = 0; p < triangles; p++) emitTriangle(obj, p, false);
-    glEnd();
 }
 
 void billboardTurn() {
@@ -61,22 +34,20 @@ static void applyCamera() {
     glRotatef(30, 0, 0, 1);
 }
 
-void draw(unsigned int mode) {
-    selecting = mode == GL_SELECT;
-    if (selecting) {
-        glInitNames();
-        glPushName(0);
-    }
+// The selection pass keeps the order its hits have always come in, as the nearest record
+// wins ties by coming first.
+static void drawForPick() {
+    glInitNames();
+    glPushName(0);
 
     glPushMatrix();
     applyCamera();
     if (light) {
-        // Set in the board frame, so the light stays fixed to the board as it turns.
         glLightfv(GL_LIGHT1, GL_POSITION, light_position);
         glMaterialfv(GL_FRONT, GL_SHININESS, mat_shininess);
         glDisable(GL_LIGHTING);
     }
-    drawSkyBox();
+    drawSkyBox(true);
     drawWater();
     if (light) glEnable(GL_LIGHTING);
     drawTiles();
@@ -92,7 +63,63 @@ void draw(unsigned int mode) {
     glPushMatrix();
     drawPanels();
     glPopMatrix();
+}
 
+// Unlit, the scene is white, so the texture alone gives the colour: replacing instead of
+// modulating spares the rasteriser a colour it would multiply by one.
+static void drawLit(bool on) {
+    if (light) {
+        if (on)
+            glEnable(GL_LIGHTING);
+        else
+            glDisable(GL_LIGHTING);
+    }
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, on && light ? GL_MODULATE : GL_REPLACE);
+}
+
+// Nearest first, so that the depth test turns away what lies behind before it is shaded:
+// panels, the unlit signs and markers, pieces, land, then water and sky. Those two pass
+// equal depths as well, and so win the ties they won when they were drawn first.
+static void drawFrontToBack() {
+    drawLit(false);
+    glPushMatrix();
+    drawPanels();
+    glPopMatrix();
+
+    glPushMatrix();
+    applyCamera();
+    if (portSign && !playersChoice) drawHarbourSigns();
+    drawRollMarkers();
+    if (numberShow && !playersChoice) drawTileNumbers();
+    glPopMatrix();
+
+    glPushMatrix();
+    applyCamera();
+    if (light) {
+        // Set in the board frame, so the light stays fixed to the board as it turns.
+        glLightfv(GL_LIGHT1, GL_POSITION, light_position);
+        glMaterialfv(GL_FRONT, GL_SHININESS, mat_shininess);
+    }
+    drawLit(true);
+    drawSpots();
+    drawEdges();
+    drawTiles();
+    drawLit(false);
+    glDepthFunc(GL_LEQUAL);
+    drawWater();
+    drawSkyBox(false);
+    glDepthFunc(GL_LESS);
+    glPopMatrix();
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
+void draw(unsigned int mode) {
+    selecting = mode == GL_SELECT;
+    beginViewTests();
+    if (selecting)
+        drawForPick();
+    else
+        drawFrontToBack();
     drawTexts();
     if (light) glEnable(GL_LIGHTING);
 }

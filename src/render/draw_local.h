@@ -8,7 +8,11 @@ extern bool selecting; // the frame is a selection pass: pick names are loaded
 void loadName(unsigned int name);
 // Binds the record's texture and, in a selection pass, loads its pick name.
 void bindSlot(const obj_type& obj, unsigned int name);
-// The mesh drawing step: every stored triangle, normals only while lighting is on.
+// Reads the projection of the pass about to be drawn, for the view tests of drawMesh.
+void beginViewTests();
+// The mesh drawing step: every stored triangle, unless none of them can reach the clip
+// volume. A record with a serial is drawn from a display list made the first time its
+// geometry is drawn; one without is sent vertex by vertex, normals only while lighting is on.
 void drawMesh(const obj_type& obj);
 // The first `triangles` triangles (1 or 2) whatever polygon_count says, without normals.
 void drawFlat(const obj_type& obj, int triangles);
@@ -29,7 +33,8 @@ void resetPerspectiveProjection();
 void renderBitmapString(float x, float y, void* font, const char* string);
 void renderStrokeCharacter(float x, float y, float z, void* font, const char* string);
 
-void drawSkyBox();
+// The whole box, or only what the water cannot hide from the camera.
+void drawSkyBox(bool wholeBox);
 void drawWater();
 void drawTiles();
 void drawTileNumbers();

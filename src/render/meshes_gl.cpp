@@ -119,10 +119,10 @@ static bool sphereInView(const float* centre, float radius) {
             float plane[4];
             for (int col = 0; col < 4; col++)
                 plane[col] = m[col * 4 + 3] + sign * m[col * 4 + axis];
-            const float length = std::sqrt(plane[0] * plane[0] + plane[1] * plane[1] +
-                                           plane[2] * plane[2]);
-            const float distance = plane[0] * centre[0] + plane[1] * centre[1] +
-                                   plane[2] * centre[2] + plane[3];
+            const float length =
+                std::sqrt(plane[0] * plane[0] + plane[1] * plane[1] + plane[2] * plane[2]);
+            const float distance =
+                plane[0] * centre[0] + plane[1] * centre[1] + plane[2] * centre[2] + plane[3];
             if (length > 0 && distance < -radius * length) return false;
         }
     return true;

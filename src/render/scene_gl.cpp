@@ -27,18 +27,53 @@ static const struct {
     {6, 0, 1, {{1, 0, -1, -1}, {1, 1, -1, 1}, {0, 1, 1, 1}, {0, 0, 1, -1}}},  // side 1
 };
 
+// The water's highest and lowest points, in the board frame.
+static const float waterTop = -12, waterBottom = -14;
+
+// The camera's place in the board frame, from the modelview the board is drawn with.
+static void cameraInBoard(float* at) {
+    float m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    for (int k = 0; k < 3; k++)
+        at[k] = -(m[k * 4] * m[12] + m[k * 4 + 1] * m[13] + m[k * 4 + 2] * m[14]);
+}
+
+// Seen from above the water and within the strip, every way down to the sky below the
+// lowest wave crosses the water first: the bottom face and the walls under the water are
+// hidden. The camera keeps well clear of the waves, so the water never meets the near plane
+// (its corners lie under 3 units from the camera).
+static bool waterHidesBelow() {
+    float at[3];
+    cameraInBoard(at);
+    const float inside = sizeTex - skyCorection;
+    return at[2] > waterTop + 4 && at[0] > -inside && at[0] < inside && at[1] > -inside &&
+           at[1] < inside;
+}
+
 // The box is centred on the board origin and drawn unlit, white modulating the textures.
-void drawSkyBox() {
+// Unless the whole box is asked for, the hidden parts are left out: a wall is cut where the
+// lowest wave meets it, its texture coordinates taken in proportion.
+void drawSkyBox(bool wholeBox) {
     const float S = sizeTex;
     const float P = sizeTex - skyCorection;
+    const bool cut = !wholeBox && waterHidesBelow();
+    const float lowest = (waterBottom + S) / (2 * S); // the cut's place from -S to +S
     for (const auto& face : skyFace) {
+        if (cut && face.axis == 2 && face.side < 0) continue;
         glBindTexture(GL_TEXTURE_2D, (GLuint)sky[face.texture]);
         glBegin(GL_QUADS);
         for (const auto& c : face.corner) {
-            float v[3];
+            float v[3], st[2] = {c[0], c[1]};
             int f = 2;
             for (int a = 0; a < 3; a++) v[a] = a == face.axis ? face.side * P : c[f++] * S;
-            glTexCoord2f(c[0], c[1]);
+            if (cut && face.axis != 2 && c[3] < 0) {
+                // The corner above this one shares its first free coordinate.
+                for (const auto& up : face.corner)
+                    if (up[2] == c[2] && up[3] > 0)
+                        for (int k = 0; k < 2; k++) st[k] = c[k] + lowest * (up[k] - c[k]);
+                v[2] = waterBottom;
+            }
+            glTexCoord2fv(st);
             glVertex3fv(v);
         }
         glEnd();
@@ -47,40 +82,52 @@ void drawSkyBox() {
 
 // The half turn lands grid point (x, y, z) at (x - 2000, 2000 - y, -13 - z), 12 to 14 units
 // below the tiles, and turns the quads' fronts upwards. The texture repeats 80 times across
-// the strip and once every 11 rows along it.
+// the strip and once every 11 rows along it. The points are read where the waves move them.
+static float waterTexture[720][2][2];
+static unsigned short waterQuads[719][4];
+
+static void buildWaterArrays() {
+    for (int i = 0; i < 720; i++)
+        for (int j = 0; j < 2; j++) {
+            waterTexture[i][j][0] = i / 11.0f;
+            waterTexture[i][j][1] = j / 0.0125f;
+        }
+    for (int i = 0; i < 719; i++) {
+        const unsigned short at = (unsigned short)(2 * i);
+        waterQuads[i][0] = at;
+        waterQuads[i][1] = (unsigned short)(at + 1);
+        waterQuads[i][2] = (unsigned short)(at + 3);
+        waterQuads[i][3] = (unsigned short)(at + 2);
+    }
+}
+
 void drawWater() {
+    static const bool built = (buildWaterArrays(), true);
+    (void)built;
+    glPushMatrix();
     glTranslatef(-2000, 2000, -13);
     glRotatef(180, 1, 0, 0);
     glBindTexture(GL_TEXTURE_2D, (GLuint)sky[0]);
-    glBegin(GL_QUADS);
-    const int j = 0;
-    const float t0 = j / 0.0125f, t1 = (j + 1) / 0.0125f;
-    for (int i = 0; i < 719; i++) {
-        const float s0 = i / 11.0f, s1 = (i + 1) / 11.0f;
-        glTexCoord2f(s0, t0);
-        glVertex3fv(water[i][j]);
-        glTexCoord2f(s0, t1);
-        glVertex3fv(water[i][j + 1]);
-        glTexCoord2f(s1, t1);
-        glVertex3fv(water[i + 1][j + 1]);
-        glTexCoord2f(s1, t0);
-        glVertex3fv(water[i + 1][j]);
-    }
-    glEnd();
-    glRotatef(-180, 1, 0, 0);
-    glTranslatef(2000, -2000, 13);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, water);
+    glTexCoordPointer(2, GL_FLOAT, 0, waterTexture);
+    glDrawElements(GL_QUADS, 719 * 4, GL_UNSIGNED_SHORT, waterQuads);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glPopMatrix();
 }
 
 // Tiles carry the name 0 that the frame starts with.
 void drawTiles() {
     for (int k = 0; k < 29; k++) {
         const float* at = positionM[k];
+        glPushMatrix();
         glTranslatef(at[0], at[1], at[2]);
         glRotatef(at[3], 0, 0, 1);
         glBindTexture(GL_TEXTURE_2D, (GLuint)modelV[k].texture_id);
         drawMesh(modelV[k]);
-        glRotatef(-at[3], 0, 0, 1);
-        glTranslatef(-at[0], -at[1], -at[2]);
+        glPopMatrix();
     }
 }
 

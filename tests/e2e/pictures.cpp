@@ -9,10 +9,10 @@
 
 #include "platform/platform.h"
 #include "app/shell.h"
-#include "game/board.h"
 #include "game/rules.h"
 #include "game/state.h"
 #include "game/switches.h"
+#include "positions.h"
 
 namespace {
 
@@ -45,45 +45,6 @@ bool shoot(const char* dir, const char* name) {
     return writeFront(path);
 }
 
-// Buildings of all four players on every fourth free spot, each with its roads.
-void placePieces() {
-    int buildings = 0;
-    for (int s = 0; s < NUM_SPOTS && buildings < 12; s += 4) {
-        if (!spotIsFree(s)) continue;
-        const int p = 1 + buildings % 4;
-        houses[s][SPOT_LEVEL] = buildings % 3 == 2 ? 2 : 1;
-        houses[s][SPOT_OWNER] = p;
-        buildings++;
-        for (int i = 3; i <= 5; i++) {
-            const int e = availableCheck1[s][i];
-            if (e >= 0 && streets[e] == 0) streets[e] = p;
-        }
-        resources[p][0] += houses[s][SPOT_LEVEL];
-    }
-}
-
-// Player 2 in the middle of a turn: rolled, cards in hand, the bank trade open with an offer
-// on the table, and the roll shown with the dialog.
-void midGame() {
-    firstTime = 4 * playersPicked + 1;
-    build = false;
-    placePieces();
-    player = 2;
-    for (int k = WOOD; k <= CLAY; k++) resources[2][k] = 2 * k;
-    srand(77);
-    next = true;
-    openTrade();
-    computeHarbourRates();
-    tradeItem = ORE - 1;
-    tradeArray[ORE - 1][0] = tradeStep[ORE - 1];
-    tradeArray[WOOD - 1][1] = 1;
-    rollDice();
-    redraw = true;
-    buildFT = true;
-    refreshPieces();
-    showBuildOffers();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -107,12 +68,7 @@ int main(int argc, char** argv) {
     glutReshapeFunc(resize);
     resize(kWidth, kHeight);
 
-    playersPicked = 4;
-    playerKI[1] = playerKI[3] = false;
-    srand(1234);
-    startGame();
-    refreshPieces();
-    showBuildOffers();
+    startPosition();
     bool ok = shoot(out, "start");
     midGame();
     ok = shoot(out, "midgame") && ok;

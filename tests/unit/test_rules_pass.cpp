@@ -79,6 +79,43 @@ TEST(RulesFrameRate, MeasuresEveryHalfSecondOnlyWhileSwitchedOn) {
     EXPECT_NEAR(frameRate, 60.0f, 1.5f);
 }
 
+int sleeps;
+void fakeSleep(int us) {
+    sleeps++;
+    clockMs += (us + 999) / 1000;
+}
+
+// Passes that take 2 ms are held to the 100 Hz display and counted as such; passes slower
+// than the display never wait, and neither do passes when the swap keeps the pace.
+TEST(RulesFrameRate, FastPassesWaitForTheDisplaySlowOnesNever) {
+    setUpGame();
+    platform.sleepMicroseconds = fakeSleep;
+    fps = true;
+    framePeriodUs = 10000;
+    clockMs = 5000;
+    for (int i = 0; i < 200; i++) {
+        clockMs += 2;
+        pass();
+    }
+    EXPECT_NEAR(clockMs, 7000, 12) << "200 frames at 100 Hz";
+    EXPECT_NEAR(frameRate, 100.0f, 1.5f);
+
+    sleeps = 0;
+    for (int i = 0; i < 50; i++) {
+        clockMs += 25;
+        pass();
+    }
+    EXPECT_EQ(sleeps, 0);
+    EXPECT_NEAR(frameRate, 40.0f, 1.0f);
+
+    framePeriodUs = 0;
+    for (int i = 0; i < 50; i++) {
+        clockMs += 1;
+        pass();
+    }
+    EXPECT_EQ(sleeps, 0);
+}
+
 TEST(RulesWater, StepsEvery40MsAfterThreeSecondsOneStepPerPass) {
     setUpGame();
     for (int i = 0; i < 720; i++)
