@@ -225,11 +225,17 @@ settle_by_click() { # settle_by_click NAME
     click $(spot_xy 20)
     shot "$1"
 }
-# Player 1's red, in a box as large as the scaled settlement.
+# Player 1's red on spot 20, in a box as large as the scaled settlement, and none left on
+# spot 48, whose settlement offer the placement took away.
 settled() { # settled SHOT: player 1's settlement stands on spot 20
     local r=$((10 * view_h / 1024))
-    at_least "$(player_pixels "$1" 1 $(box_at "$r" $(spot_xy 20)))" $((40 * view_h * view_h / 1024 / 1024))
+    at_least "$(player_pixels "$1" 1 $(box_at "$r" $(spot_xy 20)))" $((40 * view_h * view_h / 1024 / 1024)) &&
+        at_most "$(player_pixels "$1" 1 $(box_at "$r" $(spot_xy 48)))" 3
 }
+
+# A window manager gives a new window the keyboard; the test servers have none, and a game
+# that ended in game mode leaves the focus nowhere.
+focus_game() { xdotool search --name '^Quelvane$' windowfocus 2>/dev/null; }
 
 # Seats 1 and 2 played by people, the game started and the view centred.
 start_two_humans() {

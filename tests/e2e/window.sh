@@ -19,6 +19,7 @@ test_display=$DISPLAY
 export DISPLAY=$xvfb_display
 set_view 237 0 1125 900
 if game_launch 3 10 '1600x900+0+0'; then
+    focus_game
     check "without game mode one line on standard error says a window is used" \
         grep -q "game mode is not available.*playing in a window" "$out/game.stderr"
     check "... and nothing else" [ "$(wc -l <"$out/game.stderr")" = 1 ]
@@ -37,6 +38,7 @@ kill "$xvfb_pid" 2>/dev/null
 # Resolution 4 where the server offers no 1600x1200: the three modes it tried are named, and
 # the window covers the 1280x1024 screen.
 if game_launch 4 10 '1280x1024+0+0'; then
+    focus_game
     tried_only_1600() {
         grep -q '1600x1200:32@100, 1600x1200:32@85, 1600x1200:32@60);' "$out/game.stderr"
     }
@@ -49,7 +51,7 @@ fi
 set_view 0 0 1280 1024
 if game_launch 3 10 'Quelvane' --window; then
     check "--window: no game mode, nothing on standard error" [ ! -s "$out/game.stderr" ]
-    xdotool search --name '^Quelvane$' windowmove 40 30 windowsize 1100 600
+    xdotool search --name '^Quelvane$' windowmove 40 30 windowsize 1100 600 windowfocus
     settle 1.5
     read -r wx wy < <(xwininfo -name Quelvane | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
     log "window at $wx,$wy, 1100x600: the picture is 750x600 between bars of 175"
