@@ -5,7 +5,7 @@ GAME_PACKAGES="g++ make cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev lib
 # Further packages for the tests: unit tests, benchmarks, fuzzers, the headless X server, and
 # building and checking the Debian package.
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  xserver-xorg-core xserver-xorg-video-dummy x11-utils xdotool imagemagick
+  xserver-xorg-core xserver-xorg-video-dummy xvfb x11-utils xdotool imagemagick
   dpkg-dev file lintian desktop-file-utils"
 
 ensure_packages() {

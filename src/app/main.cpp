@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "app/modes.h"
@@ -38,7 +39,9 @@ static const bool settingsRead =
     (resolution = readSetting(config, "resolution"),
      winPoints = clampWinPoints(readSetting(config, "winPoints")), true);
 
-// Walks the ladder and enters the first possible mode; reports every string tried otherwise.
+// Walks the ladder and enters the first possible mode. Where none is (an X server without
+// the video-mode extension: Xvfb, VNC, most remote desktops) the game plays in a window
+// covering the screen instead, and says so.
 static void enterDisplayMode() {
     const DisplayMode* ladder = modeLadder(resolution);
     std::string tried;
@@ -47,13 +50,30 @@ static void enterDisplayMode() {
         if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE)) {
             if (m->font >= 0) font = m->font;
             glutEnterGameMode();
+            // For the log: which mode a player's screen took is the first question asked.
+            std::printf("Quelvane: display mode %s\n", m->mode);
             return;
         }
         tried += tried.empty() ? "" : ", ";
         tried += m->mode;
     }
-    std::fprintf(stderr, "Quelvane: no display mode possible (tried %s)\n", tried.c_str());
-    std::exit(2);
+    std::fprintf(stderr, "Quelvane: game mode is not available (tried %s); playing in a window\n",
+                 tried.c_str());
+    openWindow(true);
+}
+
+// The one option of the game's own; GLUT has taken its options out of argv already.
+static bool readOptions(int argc, char** argv, bool* window) {
+    *window = false;
+    for (int i = 1; i < argc; i++) {
+        if (std::strcmp(argv[i], "--window") == 0) {
+            *window = true;
+            continue;
+        }
+        std::fprintf(stderr, "Quelvane: unknown option %s (usage: quelvane [--window])\n", argv[i]);
+        return false;
+    }
+    return true;
 }
 
 int main(int argc, char** argv) {
@@ -63,8 +83,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     glutInit(&argc, argv);
+    bool window;
+    if (!readOptions(argc, argv, &window)) return 2;
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    enterDisplayMode();
+    if (window)
+        openWindow(false);
+    else
+        enterDisplayMode();
     installWindowHooks();
     init();
     startFramePacing();

@@ -2,7 +2,14 @@
 #pragma once
 
 void display();
+// The viewport follows the window: the whole of it in game mode, as the mode was chosen for
+// the game; in a window the largest 5:4 part of it, centred, with black bars beside it.
 void resize(int w, int h);
+
+// Opens a window instead of game mode: covering the screen, or a normal resizable window
+// of a 5:4 shape. The overlay font then follows the window's size.
+void openWindow(bool fullScreen);
+extern bool windowed; // the game plays in a window, not in game mode
 
 // Sets the GL state of the scene, then loads every asset (the scene initialisation).
 void init();

@@ -7,21 +7,78 @@
 #include "game/state.h"
 #include "render/draw.h"
 
-void display() {
+bool windowed;
+
+static int view[4]; // the viewport: x, y from the bottom left, width, height
+
+// In a window the bars beside the picture are black; the picture itself starts white, the
+// colour init sets, as in game mode.
+static void clearFrame() {
+    if (windowed) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(view[0], view[1], view[2], view[3]);
+        glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
+}
+
+void display() {
+    clearFrame();
     draw(GL_RENDER);
     glFlush();
     glutSwapBuffers();
 }
 
+// The largest part of a w x h window with the virtual screen's shape, centred.
+static void fitView(int w, int h) {
+    view[2] = w, view[3] = h;
+    if (w * height > h * width)
+        view[2] = h * width / height;
+    else
+        view[3] = w * height / width;
+    view[0] = (w - view[2]) / 2;
+    view[1] = (h - view[3]) / 2;
+}
+
+// The overlay's bitmap font as the display modes choose it, by the picture's width.
+static int fontForWidth(int w) {
+    return w >= 1280 ? 5 : w >= 1024 ? 8 : 7;
+}
+
 // The frustum keeps the aspect of the virtual 1280 x 1024 screen; only the viewport follows.
 void resize(int w, int h) {
-    glViewport(0, 0, w, h);
+    if (windowed) {
+        fitView(w, h);
+        font = fontForWidth(view[2]);
+    } else {
+        view[0] = view[1] = 0, view[2] = w, view[3] = h;
+    }
+    glViewport(view[0], view[1], view[2], view[3]);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     applyFrustum();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+}
+
+void openWindow(bool fullScreen) {
+    int sw = glutGet(GLUT_SCREEN_WIDTH), sh = glutGet(GLUT_SCREEN_HEIGHT);
+    if (sw <= 0 || sh <= 0) sw = width, sh = height;
+    windowed = true;
+    if (fullScreen) {
+        glutInitWindowPosition(0, 0);
+        glutInitWindowSize(sw, sh);
+    } else {
+        // As large as the virtual screen where the desktop leaves room for it.
+        fitView(sw * 9 / 10 < width ? sw * 9 / 10 : width,
+                sh * 9 / 10 < height ? sh * 9 / 10 : height);
+        glutInitWindowSize(view[2], view[3]);
+    }
+    glutCreateWindow("Quelvane");
+    if (fullScreen) glutFullScreen();
 }
 
 static const GLfloat light_ambient[] = {0.75f, 0.75f, 0.75f, 0.75f};

@@ -45,15 +45,18 @@ void kiOpeningSettlement();
 // Path search over the player's buildings. In the opening only paths whose first edge shows
 // the player's road offer count; if none rates above 0 the first offered edge is clicked.
 // In the main game a free first edge sets the road wish, a complete path the settlement
-// wish for its target (houseBuild).
+// wish for its target (houseBuild[player]); no other seat's wishes change.
 void kiRoadSearch(bool opening);
 
-// Settlement click on houseBuild if it is still empty, and the wishes that follow.
+// Settlement click on the player's own wished spot houseBuild[player] if it is still empty,
+// and the wishes that follow.
 void kiSettlement();
 
 // City search: clicks the best of the player's settlements and sets the city wish.
 void kiCity();
 
 // One unit of a bank trade. Returns false when nothing is worth trading; otherwise sets
-// the kind paid (1-5) and the kind wanted (1-5).
+// the kind paid (1-5) and the kind wanted (1-5). The first kind held above its rate and
+// reserve decides; with a city wished, a kind its rows leave unasked is grain below 2 or
+// else ore below 3, never the kind paid.
 bool kiTradeUnit(int* pay, int* want);

@@ -114,7 +114,7 @@ static void takePath(const int* entry, int p, bool opening) {
     lButtonOneTime = true;
     buildHouse[p][PIECE_ROAD] = false;
     buildHouse[p][PIECE_SETTLEMENT] = true;
-    if (!opening) houseBuild = entry[0];
+    if (!opening) houseBuild[p] = entry[0];
 }
 
 void kiRoadSearch(bool opening) {
@@ -147,7 +147,7 @@ void kiRoadSearch(bool opening) {
 
 void kiSettlement() {
     const int p = player;
-    const int s = houseBuild;
+    const int s = houseBuild[p];
     buildHouse[p][PIECE_ROAD] = true;
     buildHouse[p][PIECE_SETTLEMENT] = false;
     if (s < 0 || s >= NUM_SPOTS || houses[s][SPOT_LEVEL] != NO_BUILDING) return;
@@ -213,13 +213,23 @@ static bool cityRule(int pay, int* want) {
     return true;
 }
 
+// With a city wished and nothing else asked for: what still lacks towards the city. Ore is
+// in no list and the city rules only ask for it once two are held, so without this a seat
+// with no ore could never buy its first.
+static int cityLack(int pay) {
+    if (pay != GRAIN && have(GRAIN) < 2) return GRAIN;
+    if (pay != ORE && have(ORE) < 3) return ORE;
+    return 0;
+}
+
 bool kiTradeUnit(int* pay, int* want) {
+    const bool cityWished = buildHouse[player][PIECE_CITY];
     for (const TradeRow& row : tradeRows) {
         const int rate = tradeStep[row.pay - 1];
         const int paid = tradeArray[row.pay - 1][0];
         if (held(row.pay) <= rate + paid + row.reserve) continue;
         int wanted = 0;
-        if (!(buildHouse[player][PIECE_CITY] && cityRule(row.pay, &wanted))) {
+        if (!(cityWished && cityRule(row.pay, &wanted))) {
             for (int i = 0; i < 4 && row.otherwise[i]; i++) {
                 if (have(row.otherwise[i]) == 0) {
                     wanted = row.otherwise[i];
@@ -227,6 +237,7 @@ bool kiTradeUnit(int* pay, int* want) {
                 }
             }
         }
+        if (wanted == 0 && cityWished) wanted = cityLack(row.pay);
         if (wanted == 0) return false;
         *pay = row.pay;
         *want = wanted;

@@ -46,7 +46,7 @@ int kiTime;
 int kiWait1, kiWait2;
 bool fastForward;
 bool buildHouse[5][3];
-int houseBuild;
+int houseBuild[5];
 int posPoints, posPoints1, posPoints2, posPointsTop;
 
 int picked;
@@ -114,7 +114,7 @@ static void resetTrade() {
     tradeDelete = tradeCheck = tradeModus = kiTrade = false;
 }
 
-// Every computer seat starts out wishing for a road and a city.
+// Every computer seat starts out wishing for a road and a city, with no settlement spot.
 static void resetComputer() {
     kiTurn = kiTime = 0;
     kiWait1 = 1500;
@@ -123,8 +123,8 @@ static void resetComputer() {
     for (int p = 0; p < 5; p++) {
         buildHouse[p][0] = buildHouse[p][2] = p > 0;
         buildHouse[p][1] = false;
+        houseBuild[p] = -1;
     }
-    houseBuild = 0;
     posPoints = posPoints1 = posPoints2 = posPointsTop = 0;
 }
 

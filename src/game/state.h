@@ -64,7 +64,7 @@ extern int kiTime;            // when the current delay began
 extern int kiWait1, kiWait2;  // delays between computer steps, ms
 extern bool fastForward;      // left button held during a computer turn
 extern bool buildHouse[5][3]; // wishes: road, settlement, city
-extern int houseBuild;        // spot of the wished settlement
+extern int houseBuild[5];     // per computer seat, spot of its wished settlement, -1 none
 extern int posPoints, posPoints1, posPoints2, posPointsTop; // search scores
 
 // Input

@@ -27,7 +27,10 @@ static void pickAt(int x, int y) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluPickMatrix((GLdouble)x, (GLdouble)(viewport[3] - y), 5.0, 5.0, viewport);
+    // Window y counts from the top, GL's from the bottom of the window (not of the viewport,
+    // which in a window lies between bars).
+    const int windowHeight = glutGet(GLUT_WINDOW_HEIGHT);
+    gluPickMatrix((GLdouble)x, (GLdouble)(windowHeight - y), 5.0, 5.0, viewport);
     applyFrustum();
     glMatrixMode(GL_MODELVIEW);
     glPushAttrib(GL_POLYGON_BIT);

@@ -35,11 +35,19 @@ make_run_dir() { # make_run_dir CONFIG_TEXT
 
 # Starts the game at 1280 x 1024 and waits until its full-screen window shows frames.
 game_start() { # game_start [winPoints]
+    game_launch 3 "${1:-10}" '1280x1024+0+0'
+}
+
+# Starts the game with a resolution setting and arguments, and waits for a window of the
+# given geometry (an xwininfo pattern such as 1600x900+0+0).
+game_launch() { # game_launch RESOLUTION WINPOINTS GEOMETRY [ARG...]
+    local resolution=$1 points=$2 geometry=$3
+    shift 3
     game_stop
-    make_run_dir "$(printf 'resolution = 3\nwinPoints = %s' "${1:-10}")"
-    (cd "$game_dir" && exec ./quelvane >"$out/game.stdout" 2>"$out/game.stderr") &
+    make_run_dir "$(printf 'resolution = %s\nwinPoints = %s' "$resolution" "$points")"
+    (cd "$game_dir" && exec ./quelvane "$@" >"$out/game.stdout" 2>"$out/game.stderr") &
     game_pid=$!
-    wait_for_window
+    wait_for_window "$geometry"
 }
 
 # Starts an installed launcher, which runs the game from the player's folder, and waits for
@@ -51,8 +59,9 @@ launcher_start() { # launcher_start LAUNCHER NAME: standard streams in $out/NAME
     wait_for_window
 }
 
-# The seat selection as the game opens: seat 1 lists "Comp. 1" in red.
-seat_screen() { at_least "$(count "$1" 670 369 760 396 255 0 0 40)" 25; }
+# The seat selection as the game opens: seat 1 lists "Comp. 1" in red (fewer pixels in the
+# smaller fonts of smaller pictures).
+seat_screen() { at_least "$(count "$1" $(view_box 670 369 760 396) 255 0 0 40)" 12; }
 
 quit_with_escape() { # quit_with_escape WHEN: Escape ends the game with status 0
     press_key Escape
@@ -61,14 +70,14 @@ quit_with_escape() { # quit_with_escape WHEN: Escape ends the game with status 0
     check "$1: Escape ends the game with status 0 (got $status)" [ "$status" = 0 ]
 }
 
-wait_for_window() {
+wait_for_window() { # wait_for_window [GEOMETRY]
     local i
     for i in $(seq 1 300); do
         if ! kill -0 "$game_pid" 2>/dev/null; then
             fail "the game ended during start-up"
             return 1
         fi
-        if xwininfo -root -children 2>/dev/null | grep -q '1280x1024+0+0'; then
+        if xwininfo -root -children 2>/dev/null | grep -qF "${1:-1280x1024+0+0}"; then
             sleep 1.5 # the first frames, and the loaders' textures
             return 0
         fi
@@ -141,8 +150,21 @@ press_key() { # press_key KEYSYM...
     settle
 }
 
+# Where the game's 1280 x 1024 picture lies on the screen: its left, top, width and height.
+view_x=0 view_y=0 view_w=1280 view_h=1024
+set_view() { view_x=$1 view_y=$2 view_w=$3 view_h=$4; }
+view_box() { # view_box X0 Y0 X1 Y1: a box of the 1280 x 1024 picture on the screen
+    echo $((view_x + $1 * view_w / 1280)) $((view_y + $2 * view_h / 1024)) \
+        $((view_x + $3 * view_w / 1280)) $((view_y + $4 * view_h / 1024))
+}
+
 # Screen position of a board place or panel: "X Y".
-where() { "$QV_PROBE" "$@"; }
+where() {
+    local xy
+    xy=$("$QV_PROBE" "$@") || return 1
+    set -- $xy
+    echo $((view_x + $1 * view_w / 1280)) $((view_y + $2 * view_h / 1024))
+}
 click_at() { # click_at spot|edge|panel|tile|sign N [lift rX rY zoom trans1 trans2]
     local xy
     xy=$(where "$@") || return 1
@@ -192,6 +214,28 @@ edge_pixels() { player_pixels "$1" "$2" $(box_at 6 $(edge_xy "$3")); }
 on_turn() { # on_turn SHOT PLAYER
     at_least "$(player_pixels "$1" "$2" 130 930 240 962)" 40
 }
+
+# Seats 1 and 2 to people, "Start", the view from above, and player 1's settlement on spot
+# 20 by a click at its projected place; the shot is NAME.
+settle_by_click() { # settle_by_click NAME
+    click_at panel 56
+    click_at panel 51
+    press_key m
+    # shellcheck disable=SC2046
+    click $(spot_xy 20)
+    shot "$1"
+}
+# Player 1's red on spot 20, in a box as large as the scaled settlement, and none left on
+# spot 48, whose settlement offer the placement took away.
+settled() { # settled SHOT: player 1's settlement stands on spot 20
+    local r=$((10 * view_h / 1024))
+    at_least "$(player_pixels "$1" 1 $(box_at "$r" $(spot_xy 20)))" $((40 * view_h * view_h / 1024 / 1024)) &&
+        at_most "$(player_pixels "$1" 1 $(box_at "$r" $(spot_xy 48)))" 3
+}
+
+# A window manager gives a new window the keyboard; the test servers have none, and a game
+# that ended in game mode leaves the focus nowhere.
+focus_game() { xdotool search --name '^Quelvane$' windowfocus 2>/dev/null; }
 
 # Seats 1 and 2 played by people, the game started and the view centred.
 start_two_humans() {

@@ -217,12 +217,14 @@ TEST(RoadSearch, CompletePathTurnsIntoASettlementWish) {
     streets[4] = 1;
     streets[5] = 1;
     buildHouse[1][0] = false; // the building decision cleared it
-    postClick(PICK_MAIN);     // not yet dispatched: withdrawn
+    houseBuild[2] = 30;
+    postClick(PICK_MAIN); // not yet dispatched: withdrawn
     kiRoadSearch(false);
     EXPECT_TRUE(lButtonOneTime);
     EXPECT_FALSE(buildHouse[1][0]);
     EXPECT_TRUE(buildHouse[1][1]);
-    EXPECT_EQ(houseBuild, 4);
+    EXPECT_EQ(houseBuild[1], 4);
+    EXPECT_EQ(houseBuild[2], 30) << "another seat's wish stays";
 }
 
 TEST(RoadSearch, LaterBetterPathKeepsTheEarlierSettlementWish) {
@@ -239,7 +241,7 @@ TEST(RoadSearch, LaterBetterPathKeepsTheEarlierSettlementWish) {
     EXPECT_TRUE(clicked(edgePick(3)));
     EXPECT_TRUE(buildHouse[1][0]);
     EXPECT_TRUE(buildHouse[1][1]) << "not undone by the later best";
-    EXPECT_EQ(houseBuild, 4);
+    EXPECT_EQ(houseBuild[1], 4);
 }
 
 TEST(RoadSearch, BlockedPathsAreNoCandidates) {
@@ -325,7 +327,7 @@ TEST(RoadSearch, OpeningFallsBackToTheFirstOfferedEdge) {
 
 TEST(SettlementChoice, ClicksTheWishedSpotWhileItIsEmpty) {
     player = 4;
-    houseBuild = 37;
+    houseBuild[4] = 37;
     buildHouse[4][0] = false;
     buildHouse[4][1] = true;
     buildHouse[4][2] = false;
@@ -418,6 +420,29 @@ TEST(BankTrade, CityWishAsksForGrainThenNothing) {
     EXPECT_EQ(want, WOOD);
 }
 
+// No row asks for ore before two are held: with a city wished, the lack is bought.
+TEST(BankTrade, CityWishBuysWhatNoRowAsksFor) {
+    player = 1;
+    rates(4);
+    const int cards[6] = {0, 189, 317, 175, 0, 122};
+    for (int kind = WOOD; kind <= CLAY; kind++) resources[1][kind] = cards[kind];
+    buildHouse[1][2] = true;
+    int pay = 0, want = 0;
+    ASSERT_TRUE(kiTradeUnit(&pay, &want));
+    EXPECT_EQ(pay, WOOL);
+    EXPECT_EQ(want, ORE);
+    tradeArray[WOOL - 1][0] = 12;
+    tradeArray[ORE - 1][1] = 3;
+    EXPECT_FALSE(kiTradeUnit(&pay, &want)) << "3 ore counting the offer";
+
+    for (auto& row : tradeArray) row[0] = row[1] = 0;
+    resources[1][GRAIN] = 1;
+    ASSERT_TRUE(kiTradeUnit(&pay, &want));
+    EXPECT_EQ(want, GRAIN) << "grain first";
+    buildHouse[1][2] = false;
+    EXPECT_FALSE(kiTradeUnit(&pay, &want)) << "without the wish only the lists count";
+}
+
 TEST(BankTrade, ReservesAndRowOrder) {
     player = 3;
     rates(4);
@@ -477,12 +502,12 @@ TEST(Determinism, SameBoardAndCardsGiveTheSameChoices) {
     first[0] = picked;
     kiCity();
     first[1] = picked;
-    first[2] = houseBuild;
+    first[2] = houseBuild[2];
     kiRoadSearch(false);
     second[0] = picked;
     kiCity();
     second[1] = picked;
-    second[2] = houseBuild;
+    second[2] = houseBuild[2];
     for (int i = 0; i < 3; i++) EXPECT_EQ(first[i], second[i]);
     EXPECT_GE(pickedEdge(first[0]), 0);
 }

@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 #include "assets/catalogue.h"
+#include "game/board.h"
 #include "game/idle.h"
 #include "game/ki.h"
 #include "game/picks.h"
@@ -209,6 +210,72 @@ TEST(KiTurn, BuildsWhatItWishesOnePieceEveryTwoDelays) {
     EXPECT_TRUE(buildHouse[1][0] && buildHouse[1][2]);
     runUntil([] { return player != 1; });
     for (int kind = WOOD; kind <= CLAY; kind++) EXPECT_GE(resources[1][kind], 0);
+}
+
+// Spot s rated well above any harbour bonus: (6 + 5 + 6) * (5 + 5 + 5).
+void richSpot(int s) {
+    const int tiles[3][2] = {{FOREST, 6}, {CLAYPIT, 8}, {MOUNTAIN, 6}};
+    for (int j = 0; j < 3; j++) {
+        houses[s][SPOT_TERRAINS + j] = tiles[j][0];
+        houses[s][SPOT_NUMBERS + j] = tiles[j][1];
+    }
+}
+
+TEST(KiTurn, TradesThenBuildsInTheSameTurn) {
+    mainGame(2, true, false);
+    settle(2, 1);
+    streets[3] = 1; // the path 3 15 to spot 11
+    richSpot(11);
+    player3too1[1] = true;
+    resources[1][WOOL] = 5;
+    resources[1][CLAY] = 1;
+    runUntil([] { return resources[1][WOOD] == 1; });
+    EXPECT_EQ(kiTurn, KI_DECIDE);
+    EXPECT_TRUE(trade) << "the dialog is still open when the decision comes round again";
+    EXPECT_GT(runUntil([] { return streets[15] == 1; }), 0) << "the bought wood builds the road";
+    EXPECT_FALSE(trade);
+    EXPECT_TRUE(build);
+    EXPECT_EQ(player, 1);
+    EXPECT_EQ(resources[1][WOOD] + resources[1][CLAY], 0);
+    EXPECT_EQ(resources[1][WOOL], 1);
+}
+
+TEST(KiTurn, BankUnitsAtTheHarbourRates) {
+    mainGame(2, true, true);
+    settle(generalHarbourSpots[0], 1);
+    resources[1][WOOL] = 4;
+    settle(resourceHarbourSpots[WOOL - 1][0], 2);
+    resources[2][WOOL] = 3;
+    runUntil([] { return player == 2; });
+    EXPECT_EQ(resources[1][WOOL], 1) << "3 for 1 at the general harbour";
+    EXPECT_EQ(resources[1][WOOD], 1);
+    runUntil([] { return player == 1; });
+    EXPECT_EQ(resources[2][WOOL], 1) << "2 for 1 at the wool harbour";
+    EXPECT_EQ(resources[2][WOOD], 1);
+}
+
+// Both seats find a complete path in round 1 but cannot pay for the settlement until
+// round 2; each must then settle where it chose, not where the seat after it chose.
+TEST(KiTurn, TwoComputerSeatsEachSettleTheirOwnWishedSpot) {
+    mainGame(2, true, true);
+    settle(2, 1);
+    streets[4] = streets[5] = 1;
+    richSpot(4);
+    settle(40, 2);
+    streets[57] = streets[59] = 2;
+    richSpot(42);
+    for (int p = 1; p <= 2; p++) {
+        player3too1[p] = true;
+        resources[p][WOOD] = resources[p][CLAY] = 1;
+    }
+    runUntil([] { return runde == 2; }, 120000);
+    EXPECT_EQ(houseBuild[1], 4);
+    EXPECT_EQ(houseBuild[2], 42);
+    for (int p = 1; p <= 2; p++)
+        for (int kind = WOOD; kind <= CLAY; kind++) resources[p][kind] = 1;
+    runUntil([] { return runde == 3; }, 120000);
+    EXPECT_EQ(houses[4][SPOT_OWNER], 1);
+    EXPECT_EQ(houses[42][SPOT_OWNER], 2);
 }
 
 TEST(KiOpening, TwoComputerSeatsPlaceTheirPiecesInOrder) {

@@ -1,4 +1,5 @@
 // quelvane-sim: plays many games between computer seats without a window and sums them up.
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,7 +25,11 @@ static const char* usage =
     "                    [--jobs J] [--verify-replay] [--quiet]\n"
     "Plays N games with P computer seats (1-4) to W points (4-12) on a fake clock.\n"
     "--seed S replays the one game whose clock starts at S; --verify-replay plays every\n"
-    "game twice and compares the outcomes; --jobs J plays J games at the same time.\n";
+    "game twice and compares the outcomes; --jobs J plays J games at the same time.\n"
+    "Exits 1 when a game breaks, stalls, reaches the round limit or replays differently;\n"
+    "a game whose target is out of reach under the rules is counted apart.\n";
+
+enum { MAX_JOBS = 64 };
 
 struct Settings {
     SimOptions game = {2, 10, 100, 100, 1000};
@@ -73,7 +78,7 @@ static bool parse(int argc, char** argv, Settings* s) {
         else if (!std::strcmp(a, "--max-rounds"))
             ok = readInt(v, 1, 100000, &s->game.maxRounds);
         else if (!std::strcmp(a, "--jobs"))
-            ok = readInt(v, 1, 64, &s->jobs);
+            ok = readInt(v, 1, MAX_JOBS, &s->jobs);
         else if (!std::strcmp(a, "--run-dir"))
             s->runDir = v;
         else
@@ -107,58 +112,76 @@ static bool offersDistinct() {
     return true;
 }
 
-// Each game runs in its own process, so every game starts from the program's start state.
-struct Job {
-    pid_t pid;
-    int fd;
-    int index; // into the result table: game i, or games + i for its replay
+// The games are shared out to --jobs worker processes, each playing one game after another
+// from the start state (playGame resets it). They take the next game from a counter in
+// shared memory and leave their results there; a worker that dies takes only the game it
+// was playing with it, and a new one carries on with the rest.
+struct Shared {
+    int* nextRun;
+    int* playing; // per worker, the run it is playing, -1 none
+    int* seeds;   // per run
+    int* done;    // per run, 1 once its result is in place
+    GameResult* results;
+    int runs;
 };
 
-static bool startGame(const SimOptions& o, int seed, int index, Job* job) {
-    int fds[2];
-    if (pipe(fds) != 0) return false;
-    std::fflush(stdout);
-    const pid_t pid = fork();
-    if (pid < 0) {
-        close(fds[0]);
-        close(fds[1]);
-        return false;
-    }
-    if (pid == 0) {
-        close(fds[0]);
-        GameResult result;
-        playGame(o, seed, &result);
-        const ssize_t n = write(fds[1], &result, sizeof result);
-        _exit(n == (ssize_t)sizeof result ? 0 : 1);
-    }
-    close(fds[1]);
-    *job = {pid, fds[0], index};
+static bool share(int runs, Shared* sh) {
+    const size_t counters = sizeof(int) * (1 + MAX_JOBS + 2 * runs);
+    const size_t offset =
+        (counters + alignof(GameResult) - 1) / alignof(GameResult) * alignof(GameResult);
+    const size_t size = offset + sizeof(GameResult) * runs;
+    void* mem = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (mem == MAP_FAILED) return false;
+    sh->nextRun = (int*)mem;
+    sh->playing = sh->nextRun + 1;
+    sh->seeds = sh->playing + MAX_JOBS;
+    sh->done = sh->seeds + runs;
+    sh->results = (GameResult*)((char*)mem + offset);
+    sh->runs = runs;
+    for (int w = 0; w < MAX_JOBS; w++) sh->playing[w] = -1;
     return true;
 }
 
-// The result fits the pipe's buffer, so it can be read once the process has ended.
-static void collect(const Job& job, int status, int seed, GameResult* r) {
-    size_t got = 0;
-    while (got < sizeof *r) {
-        const ssize_t n = read(job.fd, (char*)r + got, sizeof *r - got);
-        if (n <= 0) break;
-        got += (size_t)n;
+[[noreturn]] static void work(const SimOptions& o, const Shared& sh, int w) {
+    while (true) {
+        const int run = __atomic_fetch_add(sh.nextRun, 1, __ATOMIC_SEQ_CST);
+        if (run >= sh.runs) _exit(0);
+        __atomic_store_n(&sh.playing[w], run, __ATOMIC_SEQ_CST);
+        playGame(o, sh.seeds[run], &sh.results[run]);
+        __atomic_store_n(&sh.done[run], 1, __ATOMIC_SEQ_CST);
+        __atomic_store_n(&sh.playing[w], -1, __ATOMIC_SEQ_CST);
     }
-    close(job.fd);
-    if (got == sizeof *r) return;
+}
+
+static pid_t startWorker(const SimOptions& o, const Shared& sh, int w) {
+    std::fflush(stdout);
+    const pid_t pid = fork();
+    if (pid == 0) work(o, sh, w);
+    return pid;
+}
+
+// The game a dead worker was playing, marked broken with the cause.
+static void lostGame(const Shared& sh, int w, int status) {
+    const int run = sh.playing[w];
+    if (run < 0 || sh.done[run]) return;
+    GameResult* r = &sh.results[run];
     std::memset(r, 0, sizeof *r);
-    r->seed = seed;
+    r->seed = sh.seeds[run];
     r->status = GAME_BROKEN;
     if (WIFSIGNALED(status))
         std::snprintf(r->problem, sizeof r->problem, "crashed with signal %d", WTERMSIG(status));
     else
         std::snprintf(r->problem, sizeof r->problem, "ended without a result");
+    sh.done[run] = 1;
+    sh.playing[w] = -1;
 }
 
 static void printGame(int index, const GameResult& r, int players) {
     std::printf("game %d seed %d: ", index, r.seed);
     if (r.status == GAME_WON)
         std::printf("won by Comp. %d in round %d", r.winner, r.rounds);
+    else if (r.status == GAME_UNREACHABLE)
+        std::printf("unreachable in round %d (%s)", r.rounds, r.problem);
     else if (r.status == GAME_STALLED)
         std::printf("stalled in round %d (%s)", r.rounds, r.problem);
     else if (r.status == GAME_LIMIT)
@@ -190,34 +213,51 @@ int main(int argc, char** argv) {
     }
     const int games = s.seed >= 0 ? 1 : s.games;
     const int runs = s.verifyReplay ? 2 * games : games;
-    std::vector<GameResult> results(runs);
-    std::vector<Job> running;
-    auto seedOf = [&](int run) { return s.seed >= 0 ? s.seed : 10007 + (run % games) * 7919; };
+    Shared sh;
+    if (!share(runs, &sh)) {
+        std::fprintf(stderr, "quelvane-sim: cannot share the result table\n");
+        return 2;
+    }
+    for (int run = 0; run < runs; run++)
+        sh.seeds[run] = s.seed >= 0 ? s.seed : 10007 + (run % games) * 7919;
+    keepStartScene();
     const auto start = std::chrono::steady_clock::now();
-    int started = 0;
-    while (started < runs || !running.empty()) {
-        while (started < runs && (int)running.size() < s.jobs) {
-            Job job;
-            if (!startGame(s.game, seedOf(started), started, &job)) {
-                std::fprintf(stderr, "quelvane-sim: cannot start a game process\n");
-                return 2;
-            }
-            running.push_back(job);
-            started++;
+    const int workers = std::min(s.jobs, runs);
+    std::vector<pid_t> pids(workers, -1);
+    int alive = 0;
+    for (int w = 0; w < workers; w++) {
+        pids[w] = startWorker(s.game, sh, w);
+        if (pids[w] < 0) {
+            std::fprintf(stderr, "quelvane-sim: cannot start a game process\n");
+            return 2;
         }
+        alive++;
+    }
+    while (alive > 0) {
         int status = 0;
         const pid_t done = wait(&status);
         if (done < 0) break;
-        for (size_t j = 0; j < running.size(); j++) {
-            if (running[j].pid != done) continue;
-            const int run = running[j].index;
-            collect(running[j], status, seedOf(run), &results[run]);
-            running.erase(running.begin() + j);
+        for (int w = 0; w < workers; w++) {
+            if (pids[w] != done) continue;
+            alive--;
+            pids[w] = -1;
+            lostGame(sh, w, status);
+            if (__atomic_load_n(sh.nextRun, __ATOMIC_SEQ_CST) < runs) {
+                pids[w] = startWorker(s.game, sh, w);
+                if (pids[w] >= 0) alive++;
+            }
             break;
         }
     }
+    const GameResult* results = sh.results;
+    for (int run = 0; run < runs; run++) {
+        if (sh.done[run]) continue;
+        std::fprintf(stderr, "quelvane-sim: game processes ended early\n");
+        return 2;
+    }
 
-    int won = 0, stalled = 0, limited = 0, broken = 0, mismatched = 0;
+    int won = 0, unreachable = 0, stalled = 0, limited = 0, broken = 0, mismatched = 0;
+    int wins[5] = {};
     std::vector<int> rounds;
     for (int i = 0; i < games; i++) {
         const GameResult& r = results[i];
@@ -230,12 +270,14 @@ int main(int argc, char** argv) {
         }
         if (r.status == GAME_WON) {
             won++;
+            if (r.winner >= 1 && r.winner <= 4) wins[r.winner]++;
             rounds.push_back(r.rounds);
         }
+        unreachable += r.status == GAME_UNREACHABLE;
         stalled += r.status == GAME_STALLED;
         limited += r.status == GAME_LIMIT;
         broken += r.status == GAME_BROKEN;
-        if (!s.quiet || r.status == GAME_BROKEN) printGame(i + 1, r, s.game.players);
+        if (!s.quiet || r.status != GAME_WON) printGame(i + 1, r, s.game.players);
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -245,10 +287,15 @@ int main(int argc, char** argv) {
                        (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     std::sort(rounds.begin(), rounds.end());
     const int median = rounds.empty() ? 0 : rounds[rounds.size() / 2];
-    std::printf("%d games, %d players, %d points: %d won (%.1f%%), %d stalled, %d at the round "
-                "limit, %d broken; median rounds %d; %.2f games/s (%.2f per CPU second)\n",
-                games, s.game.players, s.game.winPoints, won, 100.0 * won / games, stalled, limited,
-                broken, median, seconds > 0 ? games / seconds : 0.0, cpu > 0 ? games / cpu : 0.0);
+    std::printf("%d games, %d players, %d points: %d won (%.1f%%), %d unreachable, %d stalled, "
+                "%d at the round limit, %d broken; median rounds %d; wins by seat",
+                games, s.game.players, s.game.winPoints, won, 100.0 * won / games, unreachable,
+                stalled, limited, broken, median);
+    for (int p = 1; p <= s.game.players; p++) std::printf(" %d", wins[p]);
+    std::printf("; %.2f games/s (%.2f per CPU second)\n", seconds > 0 ? runs / seconds : 0.0,
+                cpu > 0 ? runs / cpu : 0.0);
     if (mismatched) std::printf("%d games did not replay the same\n", mismatched);
-    return broken || mismatched ? 1 : 0;
+    // A game whose target is out of reach ended by the rules; every other end without a
+    // winner is the computer's failure.
+    return broken || mismatched || stalled || limited ? 1 : 0;
 }

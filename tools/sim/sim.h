@@ -2,10 +2,11 @@
 #pragma once
 
 enum GameStatus {
-    GAME_WON,     // someone ended a turn with the points to win
-    GAME_STALLED, // nothing on the board changed for too long: no computer can go on
-    GAME_LIMIT,   // still running at the round limit
-    GAME_BROKEN,  // a state check failed or the game crashed
+    GAME_WON,         // someone ended a turn with the points to win
+    GAME_UNREACHABLE, // no seat can reach the points to win under the rules any more
+    GAME_STALLED,     // nothing on the board changed for too long, the target in reach
+    GAME_LIMIT,       // still running at the round limit
+    GAME_BROKEN,      // a state check failed or the game crashed
 };
 
 struct SimOptions {
@@ -27,9 +28,22 @@ struct GameResult {
     char problem[200];
 };
 
-// Plays one game from program start state (the caller forks for each game): seat selection
-// and start through the dispatch, then passes until the game is won, stalls or breaks.
+// Keeps the scene slots as the scene set-up left them, for every later game to start from;
+// called once after initScene.
+void keepStartScene();
+
+// Plays one game from the program's start state, whatever ran before in the process: the
+// game state reset, the kept slots restored (the deal and the first piece refresh rebuild
+// the tile, spot and edge slots). Seat selection and start go through the dispatch, then
+// passes until the game is won, its target is out of reach, it stalls or it breaks.
 void playGame(const SimOptions& options, int seed, GameResult* result);
+
+// Whether no seat in play can reach the points to win under the rules any more, after the
+// opening: not even by raising every settlement it holds and settling, then raising, every
+// free spot (empty, no building beside it) it could reach from its buildings and roads over
+// free edges and its own roads. A bound, never a guess: a free spot only a seat that falls
+// short even with it could reach leaves the target out of reach, any other does not.
+bool targetOutOfReach();
 
 // Checks the state after a pass: no negative card, points equal settlements plus twice the
 // cities, every spot record consistent, no two buildings next to each other, every road

@@ -1,6 +1,8 @@
 // The simulator's state checks on positions that break one rule each.
 #include <gtest/gtest.h>
 
+#include "game/board.h"
+#include "game/rules.h"
 #include "game/state.h"
 #include "sim.h"
 
@@ -77,6 +79,50 @@ TEST(SimChecks, RoadsStayJoinedToTheirOwner) {
     EXPECT_TRUE(broken());
     firstTime = 1;
     EXPECT_FALSE(broken()) << "during the opening the road may still be due";
+}
+
+// The sound position with seat 2's cities on every spot left free; no points counted.
+int fillWithCities() {
+    sound();
+    winPoints = 12;
+    int last = -1;
+    for (int s = 0; s < NUM_SPOTS; s++) {
+        if (!spotIsFree(s)) continue;
+        houses[s][SPOT_LEVEL] = CITY;
+        houses[s][SPOT_OWNER] = 2;
+        last = s;
+    }
+    resources[1][0] = 10;
+    resources[2][0] = 5;
+    return last;
+}
+
+TEST(SimChecks, TargetOutOfReach) {
+    sound();
+    winPoints = 12;
+    EXPECT_FALSE(targetOutOfReach()) << "the board is open";
+    firstTime = 1;
+    EXPECT_FALSE(targetOutOfReach()) << "nor is anything decided in the opening";
+
+    const int t = fillWithCities();
+    EXPECT_TRUE(targetOutOfReach()) << "seat 1 at most 11 by raising its settlement on 2";
+    resources[1][0] = 11;
+    EXPECT_FALSE(targetOutOfReach()) << "12 with the settlement raised";
+    resources[1][0] = 12;
+    EXPECT_FALSE(targetOutOfReach()) << "the win is counted at the end of the turn";
+
+    resources[1][0] = 10;
+    houses[t][SPOT_LEVEL] = houses[t][SPOT_OWNER] = 0;
+    ASSERT_TRUE(spotIsFree(t));
+    EXPECT_FALSE(targetOutOfReach()) << "seat 1 reaches the free spot over free edges";
+    for (int i = 3; i < 6; i++)
+        if (availableCheck1[t][i] >= 0) streets[availableCheck1[t][i]] = 2;
+    EXPECT_TRUE(targetOutOfReach()) << "walled in by seat 2, whose 5 + 2 fall short";
+    resources[2][0] = 10;
+    EXPECT_FALSE(targetOutOfReach()) << "seat 2 reaches 12 on it";
+    resources[2][0] = 5;
+    streets[availableCheck1[t][3]] = 1;
+    EXPECT_FALSE(targetOutOfReach()) << "seat 1's own road leads to it";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "assets/catalogue.h"
 #include "game/board.h"
 #include "game/idle.h"
 #include "game/rules.h"
@@ -115,6 +116,70 @@ bool checkInvariants(char* problem, int size) {
     return true;
 }
 
+// Free spots p could still settle: reached from p's buildings and road ends over free
+// edges and p's own roads. A road may join p's roads past any building, so the walk goes
+// on through any spot.
+static int freeSpotsInReach(int p) {
+    int stack[NUM_SPOTS];
+    int top = 0, count = 0;
+    bool seen[NUM_SPOTS] = {};
+    for (int s = 0; s < NUM_SPOTS; s++) {
+        if (houses[s][SPOT_OWNER] == p || spotTouchesRoad(s, p)) {
+            seen[s] = true;
+            stack[top++] = s;
+        }
+    }
+    while (top > 0) {
+        const int s = stack[--top];
+        count += spotIsFree(s);
+        for (int i = 3; i < 6; i++) {
+            const int e = availableCheck1[s][i];
+            if (e < 0 || (streets[e] != 0 && streets[e] != p)) continue;
+            const int other =
+                availableCheck2[e][0] == s ? availableCheck2[e][1] : availableCheck2[e][0];
+            if (!seen[other]) {
+                seen[other] = true;
+                stack[top++] = other;
+            }
+        }
+    }
+    return count;
+}
+
+// Never less than p can still come to: every settlement raised and a city on every free
+// spot in reach, though neighbouring spots cannot both be built and others may come first.
+static int mostPoints(int p) {
+    int settlements = 0;
+    for (int s = 0; s < NUM_SPOTS; s++)
+        settlements += houses[s][SPOT_OWNER] == p && houses[s][SPOT_LEVEL] == SETTLEMENT;
+    return resources[p][0] + settlements + 2 * freeSpotsInReach(p);
+}
+
+bool targetOutOfReach() {
+    if (inOpening()) return false;
+    for (int p = 1; p <= playersPicked; p++)
+        if (mostPoints(p) >= winPoints) return false;
+    return true;
+}
+
+// The slots a game changes that neither the deal nor the piece refresh rebuilds, as the
+// scene set-up left them.
+static obj_type startInterface[NUM_SLOTS];
+static obj_type startPointers[20];
+static bool startKept;
+
+void keepStartScene() {
+    for (int i = 0; i < NUM_SLOTS; i++) startInterface[i] = interfaceV[i];
+    for (int i = 0; i < 20; i++) startPointers[i] = pointerV[i];
+    startKept = true;
+}
+
+static void restoreStartScene() {
+    if (!startKept) return;
+    for (int i = 0; i < NUM_SLOTS; i++) interfaceV[i] = startInterface[i];
+    for (int i = 0; i < 20; i++) pointerV[i] = startPointers[i];
+}
+
 static void pass(const SimOptions& o) {
     idle();
     simClock += o.step;
@@ -138,6 +203,8 @@ static void finish(GameResult* r, int status) {
 void playGame(const SimOptions& o, int seed, GameResult* r) {
     std::memset(r, 0, sizeof *r);
     r->seed = seed;
+    resetGameState();
+    restoreStartScene();
     platform.milliseconds = simMilliseconds;
     platform.quit = simQuit;
     simClock = seed;
@@ -166,6 +233,11 @@ void playGame(const SimOptions& o, int seed, GameResult* r) {
         if (b != board) {
             board = b;
             boardRound = runde;
+            if (targetOutOfReach()) {
+                std::snprintf(r->problem, sizeof r->problem, "no seat can reach %d points any more",
+                              winPoints);
+                return finish(r, GAME_UNREACHABLE);
+            }
         } else if (runde - boardRound >= o.stallRounds) {
             std::snprintf(r->problem, sizeof r->problem, "no change on the board since round %d",
                           boardRound);

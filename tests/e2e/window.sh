@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The game in a window: where game mode is impossible (Xvfb has no video-mode extension, like
+# VNC and most remote desktops) it covers the screen in a window, and with --window it opens
+# a normal window even where game mode works. The picture keeps its shape between bars, and
+# clicks land where the projected places are drawn.
+. "$(dirname "$0")/lib.sh"
+
+black_bars() { # black_bars SHOT X0 Y0 X1 Y1: the box is all black
+    at_least "$(count "$1" "$2" "$3" "$4" "$5" 0 0 0 2)" $((($4 - $2 + 1) * ($5 - $3 + 1)))
+}
+
+# Xvfb on a 16:9 screen: a window covering it, the 5:4 picture in the middle.
+xvfb_display=:93
+Xvfb "$xvfb_display" -screen 0 1600x900x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+xvfb_pid=$!
+trap 'game_stop; kill $xvfb_pid 2>/dev/null' EXIT
+for _ in $(seq 1 50); do xdpyinfo -display "$xvfb_display" >/dev/null 2>&1 && break; sleep 0.1; done
+test_display=$DISPLAY
+export DISPLAY=$xvfb_display
+set_view 237 0 1125 900
+if game_launch 3 10 '1600x900+0+0'; then
+    focus_game
+    check "without game mode one line on standard error says a window is used" \
+        grep -q "game mode is not available.*playing in a window" "$out/game.stderr"
+    check "... and nothing else" [ "$(wc -l <"$out/game.stderr")" = 1 ]
+    shot xvfb_seats
+    check "Xvfb: the seat screen in the middle of the window" seat_screen xvfb_seats
+    check "Xvfb: black bars left and right" black_bars xvfb_seats 0 0 230 899
+    check "... on both sides" black_bars xvfb_seats 1368 0 1599 899
+    settle_by_click xvfb_settled
+    check "Xvfb: Start deals, and a click on spot 20 places player 1's settlement there" \
+        settled xvfb_settled
+    quit_with_escape "Xvfb"
+fi
+export DISPLAY=$test_display
+kill "$xvfb_pid" 2>/dev/null
+
+# Resolution 4 where the server offers no 1600x1200: the three modes it tried are named, and
+# the window covers the 1280x1024 screen.
+if game_launch 4 10 '1280x1024+0+0'; then
+    focus_game
+    tried_only_1600() {
+        grep -q '1600x1200:32@100, 1600x1200:32@85, 1600x1200:32@60);' "$out/game.stderr"
+    }
+    check "resolution 4 without 1600x1200 names its three modes and plays in a window" \
+        tried_only_1600
+    quit_with_escape "resolution 4"
+fi
+
+# --window where game mode works: a normal window, here made wider than 5:4 by the test.
+set_view 0 0 1280 1024
+if game_launch 3 10 'Quelvane' --window; then
+    check "--window: no game mode, nothing on standard error" [ ! -s "$out/game.stderr" ]
+    xdotool search --name '^Quelvane$' windowmove 40 30 windowsize 1100 600 windowfocus
+    settle 1.5
+    read -r wx wy < <(xwininfo -name Quelvane | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+    log "window at $wx,$wy, 1100x600: the picture is 750x600 between bars of 175"
+    set_view $((wx + 175)) "$wy" 750 600
+    shot window_seats
+    check "--window: the seat screen shrunk into the middle" seat_screen window_seats
+    check "--window: black bars beside it" black_bars window_seats "$wx" "$wy" $((wx + 170)) $((wy + 599))
+    settle_by_click window_settled
+    check "--window at 1100x600: a click on spot 20 places the settlement there" \
+        settled window_settled
+    quit_with_escape "--window"
+fi
+finish
