@@ -2,6 +2,7 @@
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "app/shell.h"
@@ -43,10 +44,27 @@ static bool swapOncePerRefresh() {
     return false;
 }
 
+// Some drivers take the interval and still swap at once (software rendering on a server
+// without vertical blanks): four swaps of an empty frame show whether the swap waits.
+static bool swapWaits(int periodUs) {
+    const int start = glutGet(GLUT_ELAPSED_TIME);
+    for (int i = 0; i < 4; i++) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glutSwapBuffers();
+    }
+    glFinish();
+    return (glutGet(GLUT_ELAPSED_TIME) - start) * 1000 >= 3 * periodUs;
+}
+
 // The display mode's refresh rate; a window without one is taken to show 60 frames.
 void startFramePacing() {
     int hz =
         glutGameModeGet(GLUT_GAME_MODE_ACTIVE) ? glutGameModeGet(GLUT_GAME_MODE_REFRESH_RATE) : 0;
     if (hz <= 0) hz = 60;
-    framePeriodUs = swapOncePerRefresh() ? 0 : 1000000 / hz;
+    const int period = 1000000 / hz;
+    framePeriodUs = swapOncePerRefresh() && swapWaits(period) ? 0 : period;
+    if (framePeriodUs)
+        std::printf("Quelvane: frames paced to %d Hz by the game\n", hz);
+    else
+        std::printf("Quelvane: frames paced to %d Hz by the swap\n", hz);
 }
