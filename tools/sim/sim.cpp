@@ -14,6 +14,7 @@
 
 #include "assets/catalogue.h"
 #include "sim.h"
+#include "game/rules.h"
 
 #ifndef QUELVANE_RUN_DIR
 #define QUELVANE_RUN_DIR "run"
@@ -67,9 +68,11 @@ static bool parse(int argc, char** argv, Settings* s) {
             ok = readInt(v, 1, 1000000, &s->games);
         else if (!std::strcmp(a, "--players"))
             ok = readInt(v, 1, 4, &s->game.players);
-        else if (!std::strcmp(a, "--win-points"))
+        else if (!std::strcmp(a, "--win-points")) {
+            // Held to what the game plays, so the summary names the target the games had.
             ok = readInt(v, 0, 1000, &s->game.winPoints);
-        else if (!std::strcmp(a, "--seed"))
+            s->game.winPoints = clampWinPoints(s->game.winPoints);
+        } else if (!std::strcmp(a, "--seed"))
             ok = readInt(v, 0, 1000000000, &s->seed);
         else if (!std::strcmp(a, "--step"))
             ok = readInt(v, 1, 1400, &s->game.step);

@@ -258,7 +258,7 @@ void playGame(const SimOptions& o, int seed, GameResult* r) {
     platform.milliseconds = simMilliseconds;
     platform.quit = simQuit;
     simClock = seed;
-    winPoints = o.winPoints < 4 ? 4 : o.winPoints > 12 ? 12 : o.winPoints;
+    winPoints = clampWinPoints(o.winPoints);
 
     press(o, PICK_PLAYER_COUNT + o.players);
     for (int q = 1; q <= o.players; q++) press(o, PICK_SEAT_COMPUTER + q);
