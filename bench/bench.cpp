@@ -173,7 +173,7 @@ void printRow(const char* what, double value, const char* unit, const char* goal
               bool timed) {
     char measured[32] = "not run", ratio[16] = "", verdict[8] = "";
     if (value > 0) {
-        std::snprintf(measured, sizeof measured, "%.2f %s", value, unit);
+        std::snprintf(measured, sizeof measured, value < 0.1 ? "%.4f %s" : "%.2f %s", value, unit);
         if (timed && figure[BARE] > 0)
             std::snprintf(ratio, sizeof ratio, "%.1fx", value / figure[BARE]);
         if (goal[0] != '-') std::snprintf(verdict, sizeof verdict, "%s", met ? "yes" : "NO");
