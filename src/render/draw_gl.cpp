@@ -34,6 +34,20 @@ static void applyCamera() {
     glRotatef(30, 0, 0, 1);
 }
 
+// Set in the board frame, so the light stays fixed to the board as it turns.
+static void placeLight() {
+    if (!light) return;
+    glLightfv(GL_LIGHT1, GL_POSITION, light_position);
+    glMaterialfv(GL_FRONT, GL_SHININESS, mat_shininess);
+}
+
+// Harbour signs, roll markers and tile numbers: unlit, facing the camera.
+static void drawSigns() {
+    if (portSign && !playersChoice) drawHarbourSigns();
+    drawRollMarkers();
+    if (numberShow && !playersChoice) drawTileNumbers();
+}
+
 // The selection pass keeps the order its hits have always come in, as the nearest record
 // wins ties by coming first.
 static void drawForPick() {
@@ -42,11 +56,8 @@ static void drawForPick() {
 
     glPushMatrix();
     applyCamera();
-    if (light) {
-        glLightfv(GL_LIGHT1, GL_POSITION, light_position);
-        glMaterialfv(GL_FRONT, GL_SHININESS, mat_shininess);
-        glDisable(GL_LIGHTING);
-    }
+    placeLight();
+    if (light) glDisable(GL_LIGHTING);
     drawSkyBox(true);
     drawWater();
     if (light) glEnable(GL_LIGHTING);
@@ -55,9 +66,7 @@ static void drawForPick() {
     drawEdges();
     loadName(0);
     if (light) glDisable(GL_LIGHTING);
-    if (portSign && !playersChoice) drawHarbourSigns();
-    drawRollMarkers();
-    if (numberShow && !playersChoice) drawTileNumbers();
+    drawSigns();
     glPopMatrix();
 
     glPushMatrix();
@@ -88,18 +97,12 @@ static void drawFrontToBack() {
 
     glPushMatrix();
     applyCamera();
-    if (portSign && !playersChoice) drawHarbourSigns();
-    drawRollMarkers();
-    if (numberShow && !playersChoice) drawTileNumbers();
+    drawSigns();
     glPopMatrix();
 
     glPushMatrix();
     applyCamera();
-    if (light) {
-        // Set in the board frame, so the light stays fixed to the board as it turns.
-        glLightfv(GL_LIGHT1, GL_POSITION, light_position);
-        glMaterialfv(GL_FRONT, GL_SHININESS, mat_shininess);
-    }
+    placeLight();
     drawLit(true);
     drawSpots();
     drawEdges();

@@ -79,6 +79,13 @@ TEST(RulesFrameRate, MeasuresEveryHalfSecondOnlyWhileSwitchedOn) {
     EXPECT_NEAR(frameRate, 60.0f, 1.5f);
 }
 
+void passesTaking(int count, int ms) {
+    for (int i = 0; i < count; i++) {
+        clockMs += ms;
+        pass();
+    }
+}
+
 int sleeps;
 void fakeSleep(int us) {
     sleeps++;
@@ -93,26 +100,17 @@ TEST(RulesFrameRate, FastPassesWaitForTheDisplaySlowOnesNever) {
     fps = true;
     framePeriodUs = 10000;
     clockMs = 5000;
-    for (int i = 0; i < 200; i++) {
-        clockMs += 2;
-        pass();
-    }
+    passesTaking(200, 2);
     EXPECT_NEAR(clockMs, 7000, 12) << "200 frames at 100 Hz";
     EXPECT_NEAR(frameRate, 100.0f, 1.5f);
 
     sleeps = 0;
-    for (int i = 0; i < 50; i++) {
-        clockMs += 25;
-        pass();
-    }
+    passesTaking(50, 25);
     EXPECT_EQ(sleeps, 0);
     EXPECT_NEAR(frameRate, 40.0f, 1.0f);
 
     framePeriodUs = 0;
-    for (int i = 0; i < 50; i++) {
-        clockMs += 1;
-        pass();
-    }
+    passesTaking(50, 1);
     EXPECT_EQ(sleeps, 0);
 }
 
