@@ -45,7 +45,7 @@ long peakResidentKb() {
 }
 
 // The game-mode window the game itself would use, or a plain window of the same size.
-void openWindow(int* argc, char** argv) {
+void openBenchWindow(int* argc, char** argv) {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     for (const char* mode : {"1280x1024:32@100", "1280x1024:32@85", "1280x1024:32@60"}) {
@@ -224,7 +224,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; i++)
         if (std::strncmp(argv[i], "--benchmark_filter", 18) == 0) everything = false;
     benchmark::Initialize(&argc, argv);
-    openWindow(&argc, argv);
+    openBenchWindow(&argc, argv);
     installWindowHooks();
     startBenchGame();
     std::printf("placed %d buildings and %d roads\n", buildings, roads);

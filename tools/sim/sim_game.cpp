@@ -74,6 +74,7 @@ static Changes takeChanges() {
         std::memcpy(seenResources, resources, sizeof resources);
         cards = true;
     }
+    // seenTurn still holds the last pass's firstTime here; it is taken over below.
     c.checked = c.board || cards || firstTime != seenTurn[2] || playersPicked != seenPicked;
     seenPicked = playersPicked;
     c.state = c.board || cards;
