@@ -16,6 +16,7 @@
 #include "app/shell.h"
 #include "game/rules.h"
 #include "game/state.h"
+#include "game/view.h"
 #include "game/switches.h"
 #include "input/input.h"
 #include "positions.h"

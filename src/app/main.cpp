@@ -13,6 +13,7 @@
 #include "game/idle.h"
 #include "game/rules.h"
 #include "game/state.h"
+#include "game/view.h"
 #include "input/input.h"
 
 // A missing file or key ends the program here, before any window, with one line and status 1.

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "app/shell.h"
-#include "game/state.h"
+#include "game/view.h"
 
 static bool listed(const char* extensions, const char* name) {
     const size_t length = std::strlen(name);

@@ -4,7 +4,7 @@
 #include "platform/platform.h"
 #include "app/shell.h"
 #include "assets/catalogue.h"
-#include "game/state.h"
+#include "game/view.h"
 #include "render/draw.h"
 
 bool windowed;

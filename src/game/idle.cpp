@@ -32,6 +32,17 @@ static bool seatChoice() {
     return playersChoice;
 }
 
+int pressPicks[MAX_PRESSES];
+int pressCount;
+
+void queuePress(int name) {
+    if (pressCount < MAX_PRESSES) pressPicks[pressCount++] = name;
+}
+
+void dropPresses() {
+    pressCount = 0;
+}
+
 static void quitGame() {
     platform.quit(0);
 }
@@ -104,7 +115,7 @@ void releaseClick() {
 // The oldest press a person queued, or a click armed in the press flags. A person never
 // moves for a computer seat: presses still queued when its turn begins are dropped.
 static bool takePress() {
-    if (kiTurn > 0) pressCount = 0;
+    if (kiTurn > 0) dropPresses();
     if (pressCount > 0) {
         picked = pressPicks[0];
         pressCount--;

@@ -13,3 +13,15 @@ void postClick(int name);
 
 // Hands the press flags back: both cleared, so whoever moves next starts a clean press.
 void releaseClick();
+
+// A person's presses waiting for the pass, their picks oldest first; the pass takes one each.
+enum { MAX_PRESSES = 4 };
+extern int pressPicks[MAX_PRESSES];
+extern int pressCount;
+
+// Queues the pick of a person's press; each pass dispatches the oldest one, so every press
+// is one command even when its release comes before the next pass. Presses beyond the
+// queue's room within one frame are more than any hand makes; they drop.
+void queuePress(int name);
+// Forgets the presses still queued.
+void dropPresses();

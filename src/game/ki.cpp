@@ -6,6 +6,17 @@
 #include "rules.h"
 #include "state.h"
 
+int kiWait1, kiWait2;
+bool fastForward;
+
+void resetPace() {
+    kiWait1 = 1500;
+    kiWait2 = 3000;
+    fastForward = false;
+}
+
+[[maybe_unused]] static const bool paceSet = (resetPace(), true);
+
 // Hands the press flags back, so whoever moves next starts with a clean handshake.
 static void kiRelease() {
     kiTurn = 0;

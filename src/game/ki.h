@@ -23,6 +23,13 @@ enum KiState {
     KI_END,        // hand the press flags back
 };
 
+// The computer's pace: its two delays between steps in ms, a third as long while the left
+// button is held during its turn. Set from the mouse; not part of a game.
+extern int kiWait1, kiWait2;
+extern bool fastForward; // the left button is held during a computer turn
+// Back to the normal pace, 1500 and 3000 ms; runs once before main.
+void resetPace();
+
 // One step of the computer turn machine at pass time t (ms); does nothing while kiTurn <= 0.
 // Runs the opening variant while firstTime <= 4 * playersPicked, the main-game one after.
 // Every move is a click through picked and the press flags, dispatched by the next pass.

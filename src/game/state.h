@@ -1,9 +1,9 @@
-// The whole game state: plain globals with their start values, shared by every subsystem.
+// The game: every variable a game consists of, the whole of what a kept game holds.
 #pragma once
 
-// Puts every global below back to its start value; runs once before main. The two values
-// read from the configuration, resolution and winPoints, are left as they are.
-void resetGameState();
+// Puts the game back to its start: no game running, the seat selection shown with its default
+// seats. winPoints, read from the configuration, is left as it is. Runs once before main.
+void resetGame();
 
 // Players are 1-4 (0 nobody) and index per-player arrays directly. Resource kinds are
 // 1 wood, 2 wool, 3 grain, 4 ore, 5 clay; terrain kinds 1 forest .. 5 clay pit, 6 desert.
@@ -16,6 +16,10 @@ enum { NUM_TILES = 19, NUM_SPOTS = 54, NUM_EDGES = 72, NUM_HARBOURS = 9 };
 enum { SPOT_NUMBERS = 0, SPOT_TERRAINS = 3, SPOT_LEVEL = 6, SPOT_OWNER = 7 };
 enum { NO_BUILDING = 0, SETTLEMENT = 1, CITY = 2 }; // building levels
 
+// How a computer seat plays: the fixed table of choices, or by the worth of the positions
+// its moves lead to.
+enum { KI_TABLE = 1, KI_STRONG = 2 };
+
 // Board
 extern int model[19];                // terrain kind of each tile
 extern int number[19];               // dice number of each tile
@@ -24,10 +28,12 @@ extern int streets[72];              // owner of the road on each edge, 0 none
 extern int dice[12][3];              // production list of a roll: kind, level, owner
 extern int k;                        // entries in dice
 extern int zufall1, zufall2, zufall; // the two dice and their sum
+extern bool diceShown;               // the dice and markers of the last roll are up
 
 // Players and progress
 extern int playersPicked;   // seats in play, 1-4
 extern bool playerKI[5];    // seat played by the computer
+extern int kiStrength[5];   // how each computer seat plays: KI_TABLE or KI_STRONG
 extern int player;          // whose turn it is
 extern int resources[5][6]; // [p][0] victory points, [p][1-5] cards
 extern int winPoints;       // points to win, from the configuration, held to 4..12
@@ -61,54 +67,18 @@ extern bool player3too1[7];  // computer p holds a 3:1 harbour; [0] search scrat
 // Computer player
 extern int kiTurn;            // step of the computer turn machine, 0 none
 extern int kiTime;            // when the current delay began
-extern int kiWait1, kiWait2;  // delays between computer steps, ms
-extern bool fastForward;      // left button held during a computer turn
 extern bool buildHouse[5][3]; // wishes: road, settlement, city
 extern int houseBuild[5];     // per computer seat, spot of its wished settlement, -1 none
 extern int posPoints, posPoints1, posPoints2, posPointsTop; // search scores
 
-// Input
-extern int picked;                    // pick name of the last click, human or computer
-extern bool lButtonDown;              // left button down, or a computer click pending
-extern bool lButtonOneTime;           // the current press has been handled
-extern bool rButtonDown, mButtonDown; // camera drags
-extern int x1, y01, z1;               // cursor at the start of a drag
-extern float x2, y2, z2;              // rX, rY, zoom at the start of a drag
-// A person's presses waiting for the pass, their picks oldest first; the pass takes one each.
-enum { MAX_PRESSES = 4 };
-extern int pressPicks[MAX_PRESSES];
-extern int pressCount;
+// The click in flight: what the next dispatch acts on. A person's press sets it through the
+// pass; a computer move is written here a pass ahead, so a kept game holds it too.
+extern int picked;          // pick name of the last click, human or computer
+extern bool lButtonDown;    // left button down, or a computer click pending
+extern bool lButtonOneTime; // the current press has been handled
 
-// Interface switches
-extern bool interfaceToggle; // building-costs card shown
-extern bool options;         // options panel shown
-extern bool light;
-extern bool wire;
-extern bool fps;
-extern bool numberShow;
-extern bool portSign;
-
-// View
-extern float rX, rY, zoom, trans1, trans2;
-extern float zoomFactor, rspeed, transSpeed;
-extern int transLimit;
-extern float xAngle, yAngle, yBorder, zDistance, zBorder, roomDistance;
-extern float xLimit, yLimit, zLimit; // mouse-drag scales, fixed at start
-
-// Timing and animation
-extern int frames;
-extern int frameTime;
-extern float frameRate;
-extern int waveCount;
-extern float hold;
-// Frame pacing: the shortest time from one frame to the next, in microseconds, and when the
-// next frame is due. A period of 0 leaves the pace to the swap (or to the driver's speed).
-extern int framePeriodUs;
-extern long long frameDueUs;
-
-// Display settings
-extern int width, height;           // the virtual screen, 1280 x 1024, never changed
-extern int font, font3D;            // GLUT font handles as small integers
-extern int xInterface, yInterface;  // overlay layout units
-extern int resolution;              // display-mode ladder selector
-extern float sizeTex, skyCorection; // sky box half size and face inset
+// What the person on turn may take back: the pieces built since the turn began or since its
+// last trade, oldest first. Each entry is a Piece (rules.h) and its spot or edge.
+enum { MAX_TAKE_BACKS = 64 };
+extern int takeBacks[MAX_TAKE_BACKS][2];
+extern int takeBackCount;

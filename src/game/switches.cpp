@@ -1,7 +1,7 @@
 // The interface switches: panels, display options and the view reset.
 #include "switches.h"
 #include "picks.h"
-#include "state.h"
+#include "view.h"
 #include "assets/catalogue.h"
 #include "platform/platform.h"
 

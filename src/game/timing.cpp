@@ -1,6 +1,6 @@
 // The frame-rate measurement, the water waves and the frame pacing, by the pass clock.
 #include "rules.h"
-#include "state.h"
+#include "view.h"
 #include "assets/catalogue.h"
 #include "platform/platform.h"
 

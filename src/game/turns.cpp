@@ -2,6 +2,7 @@
 #include "rules.h"
 #include "ki.h"
 #include "state.h"
+#include "view.h"
 
 static int nextSeat(int p) {
     return p >= playersPicked || p < 1 ? 1 : p + 1;

@@ -2,7 +2,7 @@
 #include "input.h"
 
 #include "platform/platform.h"
-#include "game/state.h"
+#include "game/view.h"
 #include "game/switches.h"
 
 // Each step is tested before it is taken, so the keys stop exactly on the limits.

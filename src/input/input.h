@@ -10,6 +10,14 @@ enum { SPECIAL_F2 = 2, SPECIAL_F3 = 3, SPECIAL_F4 = 4, SPECIAL_LEFT = 100, SPECI
 // Words in the selection buffer of one pick: 128 records of one name each.
 enum { PICK_BUFFER_WORDS = 512 };
 
+// Puts the input back to its start: no button held, no drag under way. Runs once before main.
+void resetInput();
+
+// Camera drags: the buttons held, the cursor and the camera where each drag began
+extern bool rButtonDown, mButtonDown;
+extern int x1, y01, z1;  // cursor at the start of a drag
+extern float x2, y2, z2; // rX, rY, zoom at the start of a drag
+
 // GLUT callbacks. mouse makes the selection pass when mouseButton asks for one and queues
 // its pick for the pass.
 void mouse(int button, int state, int x, int y);
@@ -21,10 +29,6 @@ void key2(int key, int x, int y);
 // pace and the drag anchors. Returns true when the press at (x, y) is to be picked: a left
 // press during a human turn. Any left release restores the computer's normal pace.
 bool mouseButton(int button, int state, int x, int y);
-
-// Queues the pick of a person's press; each pass dispatches the oldest one, so every press
-// is one command even when its release comes before the next pass.
-void queuePress(int name);
 
 // Reduces the hit records of a selection pass to one pick name in picked: the nearest record
 // before the last one that came nearer (the overlay texts, always drawn last and nearest).

@@ -3,6 +3,7 @@
 
 #include "input.h"
 
+#include "game/idle.h"
 #include "game/state.h"
 #include "render/draw.h"
 

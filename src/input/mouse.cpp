@@ -1,7 +1,22 @@
 // Mouse buttons: a person's presses for the pass, the computer's pace and the drag anchors.
 #include "input.h"
 
+#include "game/idle.h"
+#include "game/ki.h"
 #include "game/state.h"
+#include "game/view.h"
+
+bool rButtonDown, mButtonDown;
+int x1, y01, z1;
+float x2, y2, z2;
+
+void resetInput() {
+    rButtonDown = mButtonDown = false;
+    x1 = y01 = z1 = 0;
+    x2 = y2 = z2 = 0;
+}
+
+[[maybe_unused]] static const bool started = (resetInput(), true);
 
 static void setPace(bool fast) {
     kiWait1 = fast ? 500 : 1500;
@@ -55,9 +70,4 @@ bool mouseButton(int button, int state, int x, int y) {
     default:
         return false;
     }
-}
-
-// Presses beyond the queue's room within one frame are more than any hand makes; they drop.
-void queuePress(int name) {
-    if (pressCount < MAX_PRESSES) pressPicks[pressCount++] = name;
 }

@@ -5,6 +5,7 @@
 #include "draw.h"
 #include "draw_local.h"
 #include "game/state.h"
+#include "game/view.h"
 #include "layout.h"
 
 bool selecting;

@@ -5,6 +5,7 @@
 
 #include "draw_local.h"
 #include "game/state.h"
+#include "game/view.h"
 #include "meshdraw.h"
 
 // A geometry's list and the sphere around its drawable vertices. Slots holding copies of

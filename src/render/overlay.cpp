@@ -5,6 +5,7 @@
 
 #include "game/ki.h"
 #include "game/state.h"
+#include "game/view.h"
 
 static void noColour(float, float, float) {}
 static void noText(float, float, const char*) {}

@@ -6,6 +6,7 @@
 #include "assets/catalogue.h"
 #include "draw_local.h"
 #include "game/state.h"
+#include "game/view.h"
 #include "layout.h"
 #include "overlay.h"
 

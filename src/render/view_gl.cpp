@@ -3,7 +3,7 @@
 
 #include "draw.h"
 #include "draw_local.h"
-#include "game/state.h"
+#include "game/view.h"
 
 // The aspect is the virtual screen's whatever the window's, so the board keeps its shape.
 void applyFrustum() {

@@ -5,7 +5,11 @@
 #include <cstring>
 
 #include "assets/catalogue.h"
+#include "game/idle.h"
+#include "game/ki.h"
 #include "game/state.h"
+#include "game/view.h"
+#include "input/input.h"
 #include "platform/platform.h"
 
 namespace {
@@ -34,7 +38,11 @@ void emptyScene() {
 
 class FreshStart : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override {
-        resetGameState();
+        resetGame();
+        resetView();
+        resetPace();
+        resetInput();
+        dropPresses();
         platform = headlessPlatform;
         num_texture = -1;
         emptyScene();

@@ -15,6 +15,8 @@
 #include "game/idle.h"
 #include "game/picks.h"
 #include "game/state.h"
+#include "game/view.h"
+#include "game/ki.h"
 
 namespace gt {
 

@@ -5,6 +5,7 @@
 #include "game/idle.h"
 #include "game/picks.h"
 #include "game/state.h"
+#include "game/view.h"
 #include "input/input.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "game/state.h"
+#include "game/view.h"
 #include "input/input.h"
 
 namespace {

@@ -3,6 +3,8 @@
 
 #include "game/picks.h"
 #include "game/state.h"
+#include "game/view.h"
+#include "game/ki.h"
 #include "input/input.h"
 
 namespace {

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "game/state.h"
+#include "game/view.h"
+#include "game/ki.h"
 #include "render/overlay.h"
 
 namespace {

@@ -1,5 +1,6 @@
 // Picks that match no command, or a command whose phase is not on, change nothing.
 #include "game_test_util.h"
+#include "game/view.h"
 
 #include "game/rules.h"
 

@@ -1,5 +1,6 @@
 // The per-frame pass: the interface switches, the frame rate, the water and the seed.
 #include "game_test_util.h"
+#include "game/view.h"
 
 #include "game/rules.h"
 #include "game/switches.h"

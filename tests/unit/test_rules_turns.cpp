@@ -1,5 +1,6 @@
 // The turn sequence: opening order, rounds, the victory test and the end of the game.
 #include "game_test_util.h"
+#include "game/view.h"
 
 #include "game/rules.h"
 

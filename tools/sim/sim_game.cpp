@@ -10,7 +10,9 @@
 #include "game/idle.h"
 #include "game/rules.h"
 #include "game/picks.h"
+#include "game/ki.h"
 #include "game/state.h"
+#include "game/view.h"
 
 static int simClock;
 
@@ -254,7 +256,10 @@ static void finish(GameResult* r, int status) {
 void playGame(const SimOptions& o, int seed, GameResult* r) {
     std::memset(r, 0, sizeof *r);
     r->seed = seed;
-    resetGameState();
+    resetGame();
+    resetView();
+    resetPace();
+    dropPresses();
     restoreStartScene();
     platform.milliseconds = simMilliseconds;
     platform.quit = simQuit;
