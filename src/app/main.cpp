@@ -12,6 +12,7 @@
 #include "config/ConfigFile.h"
 #include "game/idle.h"
 #include "game/rules.h"
+#include "game/save.h"
 #include "game/state.h"
 #include "game/view.h"
 #include "input/input.h"
@@ -93,6 +94,7 @@ int main(int argc, char** argv) {
         enterDisplayMode();
     installWindowHooks();
     init();
+    openKeptGame();
     startFramePacing();
     glutMouseFunc(mouse);
     glutReshapeFunc(resize);

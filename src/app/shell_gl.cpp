@@ -143,4 +143,5 @@ void installWindowHooks() {
     platform.setLighting = glLighting;
     platform.setWireFrame = glWireFrame;
     platform.uploadTexture = glUploadTexture;
+    platform.keepFile = sysKeepFileInBackground;
 }

@@ -26,7 +26,7 @@ obj_type housesV[54];
 obj_type streetsV[72];
 obj_type portV[9];
 obj_type pointerV[20];
-obj_type interfaceV[72];
+obj_type interfaceV[NUM_INTERFACE_SLOTS];
 
 int sky[7];
 float water[720][2][3];

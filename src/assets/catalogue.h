@@ -25,13 +25,15 @@ extern obj_type tradeV[7]; // cards wood..clay, then minus, plus
 extern obj_type diceV[6];
 extern obj_type playerV[4];
 
-// Display slots, drawn every frame at the positions of the layout tables.
-extern obj_type modelV[29];     // land tiles 0-18, harbour pieces 19-27, beach base 28
-extern obj_type housesV[54];    // settlement spots
-extern obj_type streetsV[72];   // road edges
-extern obj_type portV[9];       // harbour signs
-extern obj_type pointerV[20];   // roll markers 0-18, fixed white marker 19
-extern obj_type interfaceV[72]; // interface panels
+// Display slots, drawn every frame at the positions of the layout tables. The interface has
+// the design's 72 panels and the buttons added after it.
+enum { NUM_INTERFACE_SLOTS = 76 };
+extern obj_type modelV[29];   // land tiles 0-18, harbour pieces 19-27, beach base 28
+extern obj_type housesV[54];  // settlement spots
+extern obj_type streetsV[72]; // road edges
+extern obj_type portV[9];     // harbour signs
+extern obj_type pointerV[20]; // roll markers 0-18, fixed white marker 19
+extern obj_type interfaceV[NUM_INTERFACE_SLOTS]; // interface panels
 
 extern int sky[7];             // texture names: water, bottom, top, sides 3, 4, 2, 1
 extern float water[720][2][3]; // the water strip, heights scrolled by the wave step

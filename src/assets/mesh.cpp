@@ -42,3 +42,11 @@ obj_type& obj_type::operator=(const obj_type& other) {
     }
     return *this;
 }
+
+void showMesh(obj_type* slot, const obj_type& record) {
+    if (record.serial != 0 && slot->serial == record.serial &&
+        slot->texture_id == record.texture_id && slot->polygon_count == record.polygon_count &&
+        slot->vertex_count == record.vertex_count)
+        return;
+    *slot = record;
+}

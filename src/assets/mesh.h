@@ -46,6 +46,10 @@ static_assert(MAX_VERTICES == MAX_POLYGONS, "one extent covers every array");
 // of the counts too, as the drawable triangles follow them.
 void markWritten(obj_type* obj, int entries);
 
+// Puts a record into a display slot unless the slot shows it already: the same stamped
+// geometry in the same texture. A record never stamped is always copied.
+void showMesh(obj_type* slot, const obj_type& record);
+
 struct p3d_type {
     float x, y, z;
 };

@@ -112,6 +112,19 @@ static void piecesChanged() {
     buildFT = true;
 }
 
+// A person's builds are noted for "Zurueck"; when the list is full the oldest drops out.
+static void noteBuild(int piece, int place) {
+    if (playerKI[player]) return;
+    if (takeBackCount == MAX_TAKE_BACKS) {
+        for (int i = 1; i < MAX_TAKE_BACKS; i++)
+            takeBacks[i - 1][0] = takeBacks[i][0], takeBacks[i - 1][1] = takeBacks[i][1];
+        takeBackCount--;
+    }
+    takeBacks[takeBackCount][0] = piece;
+    takeBacks[takeBackCount][1] = place;
+    takeBackCount++;
+}
+
 void clickSpot(int s) {
     int p = player;
     if (settlementAllowed(s)) {
@@ -122,11 +135,13 @@ void clickSpot(int s) {
         houses[s][SPOT_OWNER] = p;
         houses[s][SPOT_LEVEL] = SETTLEMENT;
         resources[p][0]++;
+        noteBuild(PIECE_SETTLEMENT, s);
         piecesChanged();
     } else if (cityAllowed(s)) {
         houses[s][SPOT_LEVEL] = CITY;
         resources[p][0]++;
         payCost(p, PIECE_CITY);
+        noteBuild(PIECE_CITY, s);
         piecesChanged();
     }
 }
@@ -141,6 +156,43 @@ void clickEdge(int e) {
         playerCheck = true;
     } else {
         payCost(p, PIECE_ROAD);
+        noteBuild(PIECE_ROAD, e);
+    }
+    piecesChanged();
+}
+
+bool canTakeBack() {
+    return takeBackCount > 0 && build && kiTurn == 0 && !win && validPlayer(player) &&
+           !playerKI[player];
+}
+
+void forgetTakeBacks() {
+    takeBackCount = 0;
+}
+
+static void refund(int p, int piece) {
+    for (int kind = WOOD; kind <= CLAY; kind++) resources[p][kind] += buildCost[piece][kind];
+}
+
+// An opening settlement was free: taking it back makes the settlement due again.
+void takeBackBuild() {
+    if (!canTakeBack()) return;
+    const int p = player;
+    takeBackCount--;
+    const int piece = takeBacks[takeBackCount][0], place = takeBacks[takeBackCount][1];
+    if (piece == PIECE_ROAD) {
+        if (validEdge(place) && streets[place] == p) {
+            streets[place] = 0;
+            refund(p, PIECE_ROAD);
+        }
+    } else if (validSpot(place) && ownerAt(place) == p && houses[place][SPOT_LEVEL] == piece) {
+        houses[place][SPOT_LEVEL] = piece == PIECE_CITY ? SETTLEMENT : NO_BUILDING;
+        if (piece == PIECE_SETTLEMENT) houses[place][SPOT_OWNER] = 0;
+        resources[p][0]--;
+        if (piece == PIECE_SETTLEMENT && inOpening())
+            firstTime--;
+        else
+            refund(p, piece);
     }
     piecesChanged();
 }
@@ -162,15 +214,13 @@ static const obj_type& spotPiece(int s) {
     return deleteObj;
 }
 
-void refreshPieces() {
-    for (int s = 0; s < NUM_SPOTS; s++) housesV[s] = spotPiece(s);
+static void placePieces() {
+    for (int s = 0; s < NUM_SPOTS; s++) showMesh(&housesV[s], spotPiece(s));
     for (int e = 0; e < NUM_EDGES; e++)
-        streetsV[e] = validPlayer(streets[e]) ? *roadMesh[streets[e]] : deleteObj;
-    redraw = false;
+        showMesh(&streetsV[e], validPlayer(streets[e]) ? *roadMesh[streets[e]] : deleteObj);
 }
 
-void showBuildOffers() {
-    buildFT = false;
+static void placeOffers() {
     int p = player;
     if (!validPlayer(p)) return;
     for (int s = 0; s < NUM_SPOTS; s++) {
@@ -181,4 +231,21 @@ void showBuildOffers() {
     }
     for (int e = 0; e < NUM_EDGES; e++)
         if (roadAllowed(e)) streetsV[e] = buildV[3 * p + PIECE_ROAD];
+}
+
+void refreshPieces() {
+    placePieces();
+    redraw = false;
+}
+
+void showBuildOffers() {
+    buildFT = false;
+    placeOffers();
+}
+
+// Offers stand exactly while clicks on spots and edges build; placed after any piece refresh,
+// they are the ones the tests of a click give now.
+void showPieces() {
+    placePieces();
+    if (build && !win) placeOffers();
 }

@@ -4,13 +4,13 @@
 #include "ki.h"
 #include "picks.h"
 #include "state.h"
+#include "view.h"
 #include "assets/catalogue.h"
 
 #include <cstdlib>
 
-// How many tiles carry each terrain kind (index kind) and each dice number (index number).
-static const int terrainLimit[7] = {0, 4, 4, 4, 3, 3, 1};
-static const int numberLimit[13] = {0, 0, 1, 2, 2, 2, 2, 1, 2, 2, 2, 2, 1};
+const int terrainLimit[7] = {0, 4, 4, 4, 3, 3, 1};
+const int numberLimit[13] = {0, 0, 1, 2, 2, 2, 2, 1, 2, 2, 2, 2, 1};
 
 static obj_type* const terrainMesh[7] = {nullptr,   &objectF1, &objectF2, &objectF3,
                                          &objectF4, &objectF5, &objectF6};
@@ -56,13 +56,48 @@ void fillSpotRecords() {
     }
 }
 
+// The land of the deal with its harbours and beach, or an empty board before a deal.
+void showTiles(bool dealt) {
+    for (int t = 0; t < NUM_TILES; t++) {
+        const bool known = dealt && model[t] >= FOREST && model[t] <= DESERT;
+        showMesh(&modelV[t], known ? *terrainMesh[model[t]] : deleteObj);
+    }
+    for (int i = 19; i <= 27; i++) showMesh(&modelV[i], dealt ? objectF7 : deleteObj);
+    showMesh(&modelV[28], dealt ? objectF0 : deleteObj);
+}
+
 void dealBoard() {
     dealValues(model, terrainLimit, 1, 6);
     dealValues(number, numberLimit, 2, 11);
     fillSpotRecords();
-    for (int t = 0; t < NUM_TILES; t++) modelV[t] = *terrainMesh[model[t]];
-    for (int i = 19; i <= 27; i++) modelV[i] = objectF7;
-    modelV[28] = objectF0;
+    showTiles(true);
+}
+
+// The seat selection's panel and buttons while it is shown, as the scene set-up puts them up.
+void showSeatPanel() {
+    for (int i = SLOT_SEATS_FIRST; i <= SLOT_SEATS_LAST; i++) interfaceV[i] = deleteObj;
+    if (!playersChoice) return;
+    interfaceV[SLOT_SEATS_PANEL] = interface8;
+    interfaceV[SLOT_START] = interface4;
+    for (int q = 1; q <= 4; q++) {
+        interfaceV[SLOT_PLAYER_COUNT + q] = interface6;
+        interfaceV[SLOT_SEAT_PERSON + q] = interface4;
+        interfaceV[SLOT_SEAT_COMPUTER + q] = interface4;
+    }
+}
+
+// The seats stay as they were chosen, and so do the target and the display switches the
+// win turned off come back on.
+void newGame() {
+    const int seats = playersPicked;
+    bool computer[5];
+    int strength[5];
+    for (int p = 0; p < 5; p++) computer[p] = playerKI[p], strength[p] = kiStrength[p];
+    resetGame();
+    playersPicked = seats;
+    for (int p = 0; p < 5; p++) playerKI[p] = computer[p], kiStrength[p] = strength[p];
+    numberShow = portSign = true;
+    showGame();
 }
 
 void startGame() {

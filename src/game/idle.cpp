@@ -3,6 +3,7 @@
 #include "ki.h"
 #include "picks.h"
 #include "rules.h"
+#include "save.h"
 #include "state.h"
 #include "switches.h"
 #include "platform/platform.h"
@@ -30,6 +31,12 @@ static bool turnOpen() {
 }
 static bool seatChoice() {
     return playersChoice;
+}
+static bool resumeOffered() {
+    return playersChoice && keptGameOffered;
+}
+static bool finished() {
+    return win;
 }
 
 int pressPicks[MAX_PRESSES];
@@ -86,6 +93,10 @@ static const Command commands[] = {
     {seatChoice,   PICK_SEAT_PERSON,      1, 4, nullptr,            seatForPerson},
     {seatChoice,   PICK_SEAT_COMPUTER,    1, 4, nullptr,            seatForComputer},
     {seatChoice,   PICK_START,            0, 0, startGame,          nullptr},
+    {resumeOffered, PICK_START_BESIDE,    0, 0, startGame,          nullptr},
+    {resumeOffered, PICK_RESUME,          0, 0, resumeKeptGame,     nullptr},
+    {canTakeBack,  PICK_UNDO,             0, 0, takeBackBuild,      nullptr},
+    {finished,     PICK_NEW_GAME,         0, 0, newGame,            nullptr},
 };
 // clang-format on
 
@@ -144,6 +155,8 @@ void idle() {
     if (playerCheck) openingTurnChange();
     if (redraw) refreshPieces();
     if (buildFT) showBuildOffers();
+    showAddedButtons();
+    keepGame(t);
 
     paceFrame();
     platform.postRedisplay();

@@ -1,6 +1,7 @@
 // Pick names and interface slots: what a click names, and what the dispatch acts on.
 #pragma once
 #include "state.h"
+#include "assets/catalogue.h"
 
 // Slots of interfaceV, each drawn at its place in the layout and picked as PICK_PANEL + slot.
 // Groups of slots run over consecutive numbers, in resource order (wood to clay) or seat
@@ -42,7 +43,11 @@ enum InterfaceSlot {
     SLOT_OPT_FPS = 69,       // "Frames"
     SLOT_OPT_LIGHT = 70,     // "Licht"
     SLOT_OPTIONS_PANEL = 71, // their background
-    NUM_SLOTS = 72,
+    SLOT_START_BESIDE = 72,  // "Start" moved aside for "Fortsetzen" while a kept game is offered
+    SLOT_RESUME = 73,        // "Fortsetzen"
+    SLOT_UNDO = 74,          // "Zurueck", on the main button while there is something to take back
+    SLOT_NEW_GAME = 75,      // "Neues Spiel" once the game is won
+    NUM_SLOTS = NUM_INTERFACE_SLOTS,
 };
 
 // What the selection pass names, and what the computer writes into picked to make a move.
@@ -76,6 +81,10 @@ enum PickName {
     PICK_OPT_WIRE = PICK_PANEL + SLOT_OPT_WIRE,
     PICK_OPT_FPS = PICK_PANEL + SLOT_OPT_FPS,
     PICK_OPT_LIGHT = PICK_PANEL + SLOT_OPT_LIGHT,
+    PICK_START_BESIDE = PICK_PANEL + SLOT_START_BESIDE,
+    PICK_RESUME = PICK_PANEL + SLOT_RESUME,
+    PICK_UNDO = PICK_PANEL + SLOT_UNDO,
+    PICK_NEW_GAME = PICK_PANEL + SLOT_NEW_GAME,
 };
 
 inline int spotPick(int s) {

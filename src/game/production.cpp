@@ -31,14 +31,19 @@ static void payProduction() {
     k = 0;
 }
 
+void showRoll() {
+    interfaceV[SLOT_DIE1] = diceShown ? diceV[zufall1 - 1] : deleteObj;
+    interfaceV[SLOT_DIE2] = diceShown ? diceV[zufall2 - 1] : deleteObj;
+    for (int t = 0; t < NUM_TILES; t++)
+        pointerV[t] = diceShown && number[t] == zufall ? interfaceP : deleteObj;
+}
+
 void rollDice() {
     zufall1 = rand() % 6 + 1;
-    interfaceV[SLOT_DIE1] = diceV[zufall1 - 1];
     zufall2 = rand() % 6 + 1;
-    interfaceV[SLOT_DIE2] = diceV[zufall2 - 1];
     zufall = zufall1 + zufall2;
-    for (int t = 0; t < NUM_TILES; t++)
-        if (number[t] == zufall) pointerV[t] = interfaceP;
+    diceShown = true;
+    showRoll();
     collectProduction();
     payProduction();
     wuerfeln = false;
@@ -47,7 +52,6 @@ void rollDice() {
 }
 
 void hideRoll() {
-    interfaceV[SLOT_DIE1] = deleteObj;
-    interfaceV[SLOT_DIE2] = deleteObj;
-    for (int t = 0; t < NUM_TILES; t++) pointerV[t] = deleteObj;
+    diceShown = false;
+    showRoll();
 }

@@ -15,6 +15,10 @@ void seatForComputer(int q);
 void startGame();       // hides the seat panel, deals, opens with player 1
 void dealBoard();       // terrain, numbers, spot records and tile meshes
 void fillSpotRecords(); // houses fields 0-5 from model, number and the spot-to-tile table
+void newGame();         // "Neues Spiel" after a win: the seat selection, seats as they were
+// How many tiles carry each terrain kind (index kind) and each dice number (index number).
+extern const int terrainLimit[7];
+extern const int numberLimit[13];
 
 // The roll: two dice, the markers and the payout to every building on a matching tile.
 void rollDice();
@@ -47,6 +51,27 @@ void buildOnBoard(); // acts on `picked` while `build` is set
 void refreshPieces();
 // Puts up the current player's build offers, with exactly the tests of a click.
 void showBuildOffers();
+
+// Taking back builds: the person on turn may take back the pieces built since the turn began
+// or since its last trade, the last one first. Computer moves, rolls and trades never.
+bool canTakeBack();     // there is one, and it is a person's turn
+void takeBackBuild();   // "Zurueck": the piece goes, its cards come back, the points follow
+void forgetTakeBacks(); // a trade or a new turn: nothing before it can be taken back
+
+// Fills every display slot the game decides from the game itself: the tiles of the deal, the
+// pieces and offers, the seat panel, the dice and markers of a roll, the trade dialog and
+// the added buttons. Request flags are left for the pass. Used after a game is read and for
+// a new game; the pass keeps the added buttons up to date with showAddedButtons.
+void showGame();
+// "Fortsetzen" and the Start beside it while a kept game is offered, "Zurueck" while there is
+// something to take back, "Neues Spiel" once the game is won.
+void showAddedButtons();
+// The slots a roll shows: both dice and a marker over every tile with the number rolled.
+void showRoll();
+void showTiles(bool dealt); // the deal's land, harbours and beach, or an empty board
+void showSeatPanel();       // the seat selection's panel and buttons while it is shown
+void showTradeDialog();     // the dialog's slots for the partner chosen, while trading
+void showPieces();          // every piece, and the offers while clicks build
 
 // Trading. Resource kinds are given as 1 wood .. 5 clay.
 void openTrade();                // "Handeln": the dialog with the bank as partner

@@ -28,6 +28,19 @@ void openTrade() {
     trade = true;
     tradeModus = true;
     hideRoll();
+    showTradeDialog();
+}
+
+static void showPlayerTradeButtons() {
+    for (int i = 0; i < 5; i++) {
+        interfaceV[SLOT_OUT_PLUS + i] = tradeV[6];
+        interfaceV[SLOT_OUT_MINUS + i] = tradeV[5];
+    }
+}
+
+void showTradeDialog() {
+    hideTradeDialog();
+    if (!trade) return;
     interfaceV[SLOT_TRADE_PANEL] = interface5;
     interfaceV[SLOT_TRADE_GO] = interface4;
     for (int i = 0; i < 5; i++) {
@@ -38,6 +51,7 @@ void openTrade() {
     }
     interfaceV[SLOT_BANK] = interface4;
     for (int q = 1; q <= playersPicked && q <= 4; q++) interfaceV[SLOT_PARTNERS + q] = interface4;
+    if (tradePlayer != 0) showPlayerTradeButtons();
 }
 
 void chooseBankItem(int kind) {
@@ -60,10 +74,7 @@ void choosePlayerPartner(int q) {
     if (!partnerAllowed(q)) return;
     tradePlayer = q;
     clearOffer();
-    for (int i = 0; i < 5; i++) {
-        interfaceV[SLOT_OUT_PLUS + i] = tradeV[6];
-        interfaceV[SLOT_OUT_MINUS + i] = tradeV[5];
-    }
+    showPlayerTradeButtons();
 }
 
 // The plus and minus buttons only ask for a change; the pass makes it after the dispatch.
@@ -97,12 +108,15 @@ void carryOutTrade() {
         if (resources[p][kind] - given + received < 0) return;
         if (q != 0 && resources[q][kind] + given - received < 0) return;
     }
+    bool moved = false;
     for (int kind = WOOD; kind <= CLAY; kind++) {
         int given = tradeArray[kind - 1][0], received = tradeArray[kind - 1][1];
         if (q != 0) resources[q][kind] += given - received;
         resources[p][kind] += received - given;
+        moved |= given != 0 || received != 0;
     }
     clearOffer();
+    if (moved) forgetTakeBacks();
 }
 
 void hideTradeDialog() {

@@ -10,6 +10,7 @@ static int nextSeat(int p) {
 
 void openingTurnChange() {
     playerCheck = false;
+    forgetTakeBacks();
     player = nextSeat(player);
     if (playerKI[player]) kiTurn = KI_START;
     if (firstTime == 4 * playersPicked) {
@@ -29,6 +30,7 @@ int clampWinPoints(int configured) {
 void endTurn() {
     hideRoll();
     hideTradeDialog();
+    forgetTakeBacks();
     if (player >= 1 && player <= 4 && resources[player][0] >= winPoints) {
         win = true;
         next = trade = build = false;

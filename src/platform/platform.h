@@ -14,6 +14,11 @@ struct PlatformHooks {
     // Uploads an RGBA image as mip-mapped texture `name` and leaves it bound.
     void (*uploadTexture)(int name, int width, int height, const unsigned char* rgba);
     void (*sleepMicroseconds)(int us); // returns after at least us microseconds
+    // Keeps a file up to date with the bytes given, as sysReplaceFile does. The headless
+    // version writes at once; the window's hands the bytes to a writer in the background, so
+    // a frame never waits for the disk. False, with the reason, when this write or an earlier
+    // one in the background failed.
+    bool (*keepFile)(const char* path, const void* data, int size, char* why, int whySize);
 };
 
 extern const PlatformHooks headlessPlatform; // what platform holds until a window exists
@@ -25,3 +30,23 @@ void sysErrorBox(const char* text, const char* file);
 
 // Length in bytes of an open file, or -1 if it cannot be told; the position is kept.
 long sysFileLength(FILE* f);
+
+// Files the game keeps. Each call that can fail says why in `why`, at most whySize bytes.
+
+// What lies at a path the game wants to read.
+enum FileState { FILE_READ, FILE_MISSING, FILE_NOT_REGULAR, FILE_UNREADABLE, FILE_TOO_LARGE };
+// Reads a whole regular file of at most `capacity` bytes into data and its length into *size.
+FileState sysReadFile(const char* path, unsigned char* data, int capacity, int* size, char* why,
+                      int whySize);
+
+// Replaces the file at path with the bytes given and never leaves it half written: they go to
+// a temporary file in the same folder, which is flushed to disk and renamed over it.
+bool sysReplaceFile(const char* path, const void* data, int size, char* why, int whySize);
+
+// Moves the file at path aside to path.bad, or path.bad.2, .3 and so on when that name is
+// taken, never replacing anything; the new name goes to `moved`. False when it cannot move.
+bool sysMoveAside(const char* path, char* moved, int movedSize, char* why, int whySize);
+
+// The keepFile of a window: the writer in the background. It finishes what it was given
+// before the program exits.
+bool sysKeepFileInBackground(const char* path, const void* data, int size, char* why, int whySize);

@@ -234,8 +234,9 @@ const float numberAnchor[19][3] = {
     {-1000, 500, -1800}, // 18
 };
 
-// Interface panels in eye space; backgrounds at -4, everything on them a hair nearer.
-const float positionI[72][3] = {
+// Interface panels in eye space; backgrounds at -4, everything on them a hair nearer. "Zurueck"
+// lies on the main button, one hair nearer still, so that a click takes it.
+const float positionI[NUM_INTERFACE_SLOTS][3] = {
     // x, y, z
     {0, -1.8f, -4},             // 0
     {-1.52f, -1.75f, -3.9999f}, // 1
@@ -309,6 +310,10 @@ const float positionI[72][3] = {
     {-2.1f, 0.6f, -3.9999f},    // 69
     {-2.1f, 0.8f, -3.9999f},    // 70
     {-2.1f, 0.3f, -4},          // 71
+    {-0.24f, -0.4f, -3.9999f},  // 72
+    {0.24f, -0.4f, -3.9999f},   // 73
+    {1, -1.8f, -3.9998f},       // 74
+    {0, -0.3f, -3.9999f},       // 75
 };
 
 const float light_position[4] = {-200, -400, 300, 1};

@@ -1,5 +1,6 @@
 // The constant placement tables of the board frame and of the interface panels.
 #pragma once
+#include "assets/catalogue.h"
 
 // Board frame: z up, the land in the z = 0 plane, tile centres 51.9 units apart.
 extern const float positionM[29][4]; // tile slots: x, y, z, turn about z in degrees
@@ -9,7 +10,7 @@ extern const float positionW[9][3];  // harbour signs: x, y, z
 extern const float positionP[20][3]; // roll markers: 0-18 above their tiles, 19 below the beach
 
 // Eye space: panels at z -4 (backgrounds) or -3.9999 (everything that sits on them).
-extern const float positionI[72][3];
+extern const float positionI[NUM_INTERFACE_SLOTS][3];
 
 // Where each tile's number floats, in the label frame: one board unit is 20 label units,
 // +y is the board's up; each anchor lies about 25 board units above its tile's centre.

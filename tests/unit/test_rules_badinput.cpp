@@ -20,7 +20,7 @@ TEST(RulesBadInput, OnlyThePhasesCommandsAct) {
     startPeople(2);
     walk("opening, settlement due", {{spotPick(0), spotPick(53)}});
     press(spotPick(10));
-    walk("opening, road due", {{edgePick(0), edgePick(71)}});
+    walk("opening, road due", {{edgePick(0), edgePick(71)}, {PICK_UNDO, PICK_UNDO}});
     press(edgePick(3));
     press(spotPick(21));
     press(edgePick(16));

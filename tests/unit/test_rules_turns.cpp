@@ -130,7 +130,7 @@ TEST(RulesVictory, OnePointShortPassesTheTurn) {
     EXPECT_EQ(runde, 2);
 }
 
-// After the win only the switches and "Schliessen" act.
+// After the win only the switches, "Schliessen" and "Neues Spiel" act.
 TEST(RulesVictory, NothingButTheSwitchesActsAfterTheWin) {
     freePhase(2, 2);
     resources[2][0] = 12;
@@ -139,7 +139,8 @@ TEST(RulesVictory, NothingButTheSwitchesActsAfterTheWin) {
     houses[30][SPOT_LEVEL] = 1, houses[30][SPOT_OWNER] = 2, streets[42] = 2;
     press(PICK_NEXT);
     ASSERT_TRUE(win);
-    EXPECT_EQ(walkPicks("after the win", {}), 8) << "only the eight switches act";
+    EXPECT_EQ(walkPicks("after the win", {{PICK_NEW_GAME, PICK_NEW_GAME}}), 9)
+        << "only the eight switches and Neues Spiel act";
     EXPECT_EQ(quitCalls, 1) << "Schliessen still ends the program";
     EXPECT_EQ(quitStatus, 0);
     press(PICK_OPT_NUMBERS);

@@ -15,6 +15,9 @@
 #include "assets/catalogue.h"
 #include "sim.h"
 #include "game/rules.h"
+#include "game/save.h"
+#include "game/state.h"
+#include "platform/platform.h"
 
 #ifndef QUELVANE_RUN_DIR
 #define QUELVANE_RUN_DIR "run"
@@ -23,22 +26,31 @@
 static const char* usage =
     "usage: quelvane-sim [--games N] [--players P] [--win-points W] [--seed S]\n"
     "                    [--run-dir DIR] [--step MS] [--stall-rounds R] [--max-rounds R]\n"
-    "                    [--jobs J] [--verify-replay] [--quiet]\n"
+    "                    [--jobs J] [--verify-replay] [--verify-resume] [--check-saves]\n"
+    "                    [--keep-before-win FILE] [--quiet]\n"
+    "       quelvane-sim --from FILE [--run-dir DIR] [--step MS] [...]\n"
     "Plays N games with P computer seats (1-4) to W points (4-12) on a fake clock.\n"
     "--seed S replays the one game whose clock starts at S; --verify-replay plays every\n"
     "game twice and compares the outcomes; --jobs J plays J games at the same time.\n"
+    "--from FILE plays a kept game (quelvane.sav) to its end, every seat by the computer.\n"
+    "--verify-resume keeps every game at one of its passes, plays it on from the file in a\n"
+    "fresh process and compares the outcomes; --check-saves writes and reads back the game\n"
+    "after every change; --keep-before-win FILE leaves in FILE the game as the winner's last\n"
+    "turn began (with --seed).\n"
     "Exits 1 when a game breaks, stalls, reaches the round limit or replays differently;\n"
     "a game whose target is out of reach under the rules is counted apart.\n";
 
 enum { MAX_JOBS = 64 };
 
 struct Settings {
-    SimOptions game = {2, 10, 100, 100, 1000};
+    SimOptions game = {2, 10, 100, 100, 1000, false, 0, false, nullptr};
     int games = 10;
     int seed = -1;
     const char* runDir = QUELVANE_RUN_DIR;
     int jobs = 1; // games played at the same time
     bool verifyReplay = false;
+    bool verifyResume = false;
+    const char* from = nullptr;
     bool quiet = false;
 };
 
@@ -63,6 +75,14 @@ static bool parse(int argc, char** argv, Settings* s) {
             s->quiet = true;
             continue;
         }
+        if (!std::strcmp(a, "--verify-resume")) {
+            s->verifyResume = true;
+            continue;
+        }
+        if (!std::strcmp(a, "--check-saves")) {
+            s->game.checkSaves = true;
+            continue;
+        }
         if (!v) return false;
         if (!std::strcmp(a, "--games"))
             ok = readInt(v, 1, 1000000, &s->games);
@@ -84,7 +104,12 @@ static bool parse(int argc, char** argv, Settings* s) {
             ok = readInt(v, 1, MAX_JOBS, &s->jobs);
         else if (!std::strcmp(a, "--run-dir"))
             s->runDir = v;
-        else
+        else if (!std::strcmp(a, "--from"))
+            s->from = v;
+        else if (!std::strcmp(a, "--keep-before-win")) {
+            s->game.keepBeforeWin = true;
+            s->game.keepPath = v;
+        } else
             return false;
         if (!ok) return false;
         i++;
@@ -145,21 +170,73 @@ static bool share(int runs, Shared* sh) {
     return true;
 }
 
-[[noreturn]] static void work(const SimOptions& o, const Shared& sh, int w) {
+// The resume check: the folder for the kept games, and how the fresh processes are started.
+static char resumeDir[64];
+static const char* selfPath;
+static const char* runDirPath;
+
+// Plays the game of `seed` again up to one of its passes, keeps it in a file there and plays
+// it on in a fresh process of this program; marks the result when that game ends otherwise.
+static void resumeElsewhere(const SimOptions& o, int seed, int run, GameResult* r) {
+    if (r->passes < 1) return;
+    char path[128], step[16], stall[16], rounds[16];
+    std::snprintf(path, sizeof path, "%s/game-%d.sav", resumeDir, run);
+    SimOptions stopping = o;
+    stopping.stopAtPass = 1 + (int)((unsigned)seed * 2654435761u % (unsigned)r->passes);
+    stopping.keepPath = path;
+    GameResult kept;
+    playGame(stopping, seed, &kept);
+    std::snprintf(step, sizeof step, "%d", o.step);
+    std::snprintf(stall, sizeof stall, "%d", o.stallRounds);
+    std::snprintf(rounds, sizeof rounds, "%d", o.maxRounds);
+    const char* argv[] = {selfPath, "--from",         path,  "--run-dir",    runDirPath, "--step",
+                          step,     "--stall-rounds", stall, "--max-rounds", rounds,     "--quiet",
+                          nullptr};
+    int out[2];
+    unsigned hash = 0;
+    int status = -1, winner = -1, ended = -1;
+    if (kept.status == GAME_KEPT && pipe(out) == 0) {
+        std::fflush(stdout);
+        const pid_t child = fork();
+        if (child == 0) {
+            dup2(out[1], 1);
+            close(out[0]);
+            execv(selfPath, (char* const*)argv);
+            _exit(127);
+        }
+        close(out[1]);
+        FILE* lines = fdopen(out[0], "r");
+        char line[512];
+        while (lines && std::fgets(line, sizeof line, lines))
+            std::sscanf(line, "state %x status %d winner %d rounds %d", &hash, &status, &winner,
+                        &ended);
+        if (lines) std::fclose(lines);
+        if (child > 0) waitpid(child, nullptr, 0);
+    }
+    unlink(path);
+    r->resumedOtherwise =
+        hash != r->hash || status != r->status || winner != r->winner || ended != r->rounds;
+    if (r->resumedOtherwise)
+        std::snprintf(r->problem, sizeof r->problem, "kept after pass %d, it ended otherwise",
+                      stopping.stopAtPass);
+}
+
+[[noreturn]] static void work(const SimOptions& o, const Shared& sh, int w, bool resume) {
     while (true) {
         const int run = __atomic_fetch_add(sh.nextRun, 1, __ATOMIC_SEQ_CST);
         if (run >= sh.runs) _exit(0);
         __atomic_store_n(&sh.playing[w], run, __ATOMIC_SEQ_CST);
         playGame(o, sh.seeds[run], &sh.results[run]);
+        if (resume) resumeElsewhere(o, sh.seeds[run], run, &sh.results[run]);
         __atomic_store_n(&sh.done[run], 1, __ATOMIC_SEQ_CST);
         __atomic_store_n(&sh.playing[w], -1, __ATOMIC_SEQ_CST);
     }
 }
 
-static pid_t startWorker(const SimOptions& o, const Shared& sh, int w) {
+static pid_t startWorker(const SimOptions& o, const Shared& sh, int w, bool resume) {
     std::fflush(stdout);
     const pid_t pid = fork();
-    if (pid == 0) work(o, sh, w);
+    if (pid == 0) work(o, sh, w, resume);
     return pid;
 }
 
@@ -203,12 +280,46 @@ static void printGame(int index, const GameResult& r, int players) {
     std::printf("\n");
 }
 
+// A path as seen from the folder the program was started in, good after changing folders.
+static const char* fromHere(const char* path) {
+    if (!path || path[0] == '/') return path;
+    static char here[4][4096];
+    static int used;
+    char cwd[2048];
+    if (used == 4 || !getcwd(cwd, sizeof cwd)) return path;
+    std::snprintf(here[used], sizeof here[used], "%s/%s", cwd, path);
+    return here[used++];
+}
+
+// --from: one kept game to its end; the last line tells the resume check how it ended.
+static int playFrom(const Settings& s) {
+    static unsigned char bytes[KEPT_GAME_ROOM];
+    int size = 0;
+    char why[600];
+    if (sysReadFile(s.from, bytes, sizeof bytes, &size, why, sizeof why) != FILE_READ) {
+        std::fprintf(stderr, "quelvane-sim: %s\n", size == 0 && !why[0] ? s.from : why);
+        return 2;
+    }
+    GameResult r;
+    playKeptGame(s.game, bytes, size, &r);
+    std::printf("kept game %s, ", s.from);
+    printGame(1, r, playersPicked);
+    std::printf("state %08x status %d winner %d rounds %d\n", r.hash, r.status, r.winner, r.rounds);
+    return r.status == GAME_WON || r.status == GAME_UNREACHABLE ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
     Settings s;
     if (!parse(argc, argv, &s)) {
         std::fputs(usage, stderr);
         return 2;
     }
+    s.from = fromHere(s.from);
+    s.game.keepPath = fromHere(s.game.keepPath);
+    runDirPath = fromHere(s.runDir);
+    static char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    selfPath = length > 0 ? (self[length] = 0, self) : argv[0];
     if (chdir(s.runDir) != 0) {
         std::fprintf(stderr, "quelvane-sim: cannot enter the run folder %s\n", s.runDir);
         return 2;
@@ -221,6 +332,17 @@ int main(int argc, char** argv) {
                      s.runDir);
         return 2;
     }
+    keepStartScene();
+    if (s.from) return playFrom(s);
+    if (s.game.keepBeforeWin && s.seed < 0) {
+        std::fputs("quelvane-sim: --keep-before-win needs --seed\n", stderr);
+        return 2;
+    }
+    std::snprintf(resumeDir, sizeof resumeDir, "/tmp/quelvane-sim.XXXXXX");
+    if (s.verifyResume && !mkdtemp(resumeDir)) {
+        std::fprintf(stderr, "quelvane-sim: cannot make a folder for kept games\n");
+        return 2;
+    }
     const int games = s.seed >= 0 ? 1 : s.games;
     const int runs = s.verifyReplay ? 2 * games : games;
     Shared sh;
@@ -230,13 +352,12 @@ int main(int argc, char** argv) {
     }
     for (int run = 0; run < runs; run++)
         sh.seeds[run] = s.seed >= 0 ? s.seed : 10007 + (run % games) * 7919;
-    keepStartScene();
     const auto start = std::chrono::steady_clock::now();
     const int workers = std::min(s.jobs, runs);
     std::vector<pid_t> pids(workers, -1);
     int alive = 0;
     for (int w = 0; w < workers; w++) {
-        pids[w] = startWorker(s.game, sh, w);
+        pids[w] = startWorker(s.game, sh, w, s.verifyResume);
         if (pids[w] < 0) {
             std::fprintf(stderr, "quelvane-sim: cannot start a game process\n");
             return 2;
@@ -253,7 +374,7 @@ int main(int argc, char** argv) {
             pids[w] = -1;
             lostGame(sh, w, status);
             if (__atomic_load_n(sh.nextRun, __ATOMIC_SEQ_CST) < runs) {
-                pids[w] = startWorker(s.game, sh, w);
+                pids[w] = startWorker(s.game, sh, w, s.verifyResume);
                 if (pids[w] >= 0) alive++;
             }
             break;
@@ -271,6 +392,10 @@ int main(int argc, char** argv) {
     std::vector<int> rounds;
     for (int i = 0; i < games; i++) {
         const GameResult& r = results[i];
+        if (r.resumedOtherwise) {
+            mismatched++;
+            std::printf("game %d seed %d: %s\n", i + 1, r.seed, r.problem);
+        }
         if (s.verifyReplay) {
             const GameResult& again = results[games + i];
             if (again.hash != r.hash || again.rounds != r.rounds || again.status != r.status) {
@@ -304,6 +429,10 @@ int main(int argc, char** argv) {
     std::printf("; %.2f games/s (%.2f per CPU second)\n", seconds > 0 ? runs / seconds : 0.0,
                 cpu > 0 ? runs / cpu : 0.0);
     if (mismatched) std::printf("%d games did not replay the same\n", mismatched);
+    if (s.verifyResume) {
+        rmdir(resumeDir);
+        std::printf("%d games kept at a pass and played on in a fresh process\n", games);
+    }
     // A game whose target is out of reach ended by the rules; every other end without a
     // winner is the computer's failure.
     return broken || mismatched || stalled || limited ? 1 : 0;

@@ -7,14 +7,19 @@ enum GameStatus {
     GAME_STALLED,     // nothing on the board changed for too long, the target in reach
     GAME_LIMIT,       // still running at the round limit
     GAME_BROKEN,      // a state check failed or the game crashed
+    GAME_KEPT,        // written to its file at the pass asked for, to be played on elsewhere
 };
 
 struct SimOptions {
-    int players;     // seats, all played by the computer
-    int winPoints;   // held to 4..12 as the game does
-    int step;        // ms of fake clock per pass
-    int stallRounds; // rounds without a change on the board that count as a stall
-    int maxRounds;   // rounds after which a game is given up
+    int players;        // seats, all played by the computer
+    int winPoints;      // held to 4..12 as the game does
+    int step;           // ms of fake clock per pass
+    int stallRounds;    // rounds without a change on the board that count as a stall
+    int maxRounds;      // rounds after which a game is given up
+    bool checkSaves;    // after every change, write the game, read it back and play on from it
+    int stopAtPass;     // > 0: keep the game in keepPath after this pass and stop
+    bool keepBeforeWin; // a won game leaves in keepPath the game as the winner's last turn began
+    const char* keepPath;
 };
 
 struct GameResult {
@@ -24,7 +29,8 @@ struct GameResult {
     int rounds; // runde at the end
     long passes;
     int points[5];
-    unsigned hash; // of the final state, to compare replays
+    unsigned hash;         // of the final state, to compare replays
+    bool resumedOtherwise; // kept at a pass and played on elsewhere, it ended otherwise
     char problem[200];
 };
 
@@ -38,15 +44,14 @@ void keepStartScene();
 // passes until the game is won, its target is out of reach, it stalls or it breaks.
 void playGame(const SimOptions& options, int seed, GameResult* result);
 
+// Plays on the game kept in data, from the clock it was kept at, with every seat played by
+// the computer; the seed of the result is that clock.
+void playKeptGame(const SimOptions& options, const unsigned char* data, int size,
+                  GameResult* result);
+
 // Whether no seat in play can reach the points to win under the rules any more, after the
 // opening: not even by raising every settlement it holds and settling, then raising, every
 // free spot (empty, no building beside it) it could reach from its buildings and roads over
 // free edges and its own roads. A bound, never a guess: a free spot only a seat that falls
 // short even with it could reach leaves the target out of reach, any other does not.
 bool targetOutOfReach();
-
-// Checks the state after a pass: no negative card, points equal settlements plus twice the
-// cities, every spot record consistent, no two buildings next to each other, every road
-// joined to its owner's buildings, and after the opening every building at an own road.
-// Returns false and describes the first fault found.
-bool checkInvariants(char* problem, int size);

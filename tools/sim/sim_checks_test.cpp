@@ -3,6 +3,7 @@
 
 #include "game/board.h"
 #include "game/rules.h"
+#include "game/checks.h"
 #include "game/state.h"
 #include "sim.h"
 

@@ -7,6 +7,8 @@
 #include "platform/platform.h"
 #include "assets/catalogue.h"
 #include "game/board.h"
+#include "game/checks.h"
+#include "game/save.h"
 #include "game/idle.h"
 #include "game/rules.h"
 #include "game/picks.h"
@@ -93,82 +95,6 @@ static Changes takeChanges() {
     return c;
 }
 
-static bool fault(char* problem, int size, const char* what, int a, int b) {
-    std::snprintf(problem, size, what, a, b);
-    return false;
-}
-
-// Marks every road of p reachable from p's buildings over p's roads; roads may pass other
-// players' pieces, so the walk goes on through any spot.
-static void walkRoads(int p, bool* reached) {
-    int stack[NUM_SPOTS * 3];
-    int top = 0;
-    bool seen[NUM_SPOTS] = {};
-    for (int s = 0; s < NUM_SPOTS; s++) {
-        if (houses[s][SPOT_OWNER] == p) {
-            seen[s] = true;
-            stack[top++] = s;
-        }
-    }
-    while (top > 0) {
-        const int s = stack[--top];
-        for (int i = 3; i < 6; i++) {
-            const int e = availableCheck1[s][i];
-            if (e < 0 || streets[e] != p || reached[e]) continue;
-            reached[e] = true;
-            const int other =
-                availableCheck2[e][0] == s ? availableCheck2[e][1] : availableCheck2[e][0];
-            if (!seen[other]) {
-                seen[other] = true;
-                stack[top++] = other;
-            }
-        }
-    }
-}
-
-static bool touchesOwnRoad(int s, int p) {
-    for (int i = 3; i < 6; i++) {
-        const int e = availableCheck1[s][i];
-        if (e >= 0 && streets[e] == p) return true;
-    }
-    return false;
-}
-
-bool checkInvariants(char* problem, int size) {
-    int points[5] = {};
-    for (int s = 0; s < NUM_SPOTS; s++) {
-        const int level = houses[s][SPOT_LEVEL], owner = houses[s][SPOT_OWNER];
-        if (level < 0 || level > 2 || owner < 0 || owner > playersPicked)
-            return fault(problem, size, "spot %d holds level %d of an unknown owner", s, level);
-        if ((level == 0) != (owner == 0))
-            return fault(problem, size, "spot %d: level %d and owner disagree", s, level);
-        if (level == 0) continue;
-        points[owner] += level;
-        if (besideBuilding(s))
-            return fault(problem, size, "spot %d has a building on a neighbour spot", s, 0);
-        if (firstTime > 4 * playersPicked && !touchesOwnRoad(s, owner))
-            return fault(problem, size, "building on spot %d has no road of player %d", s, owner);
-    }
-    for (int p = 1; p <= 4; p++) {
-        for (int kind = 0; kind <= CLAY; kind++)
-            if (resources[p][kind] < 0)
-                return fault(problem, size, "player %d holds a negative count of kind %d", p, kind);
-        if (resources[p][0] != points[p])
-            return fault(problem, size, "player %d has %d points", p, resources[p][0]);
-    }
-    for (int e = 0; e < NUM_EDGES; e++)
-        if (streets[e] < 0 || streets[e] > playersPicked)
-            return fault(problem, size, "edge %d has a road of unknown player %d", e, streets[e]);
-    for (int p = 1; p <= playersPicked; p++) {
-        bool reached[NUM_EDGES] = {};
-        walkRoads(p, reached);
-        for (int e = 0; e < NUM_EDGES; e++)
-            if (streets[e] == p && !reached[e])
-                return fault(problem, size, "road on edge %d is cut off from player %d", e, p);
-    }
-    return true;
-}
-
 // Free spots p could still settle: reached from p's buildings and road ends over free
 // edges and p's own roads. A road may join p's roads past any building, so the walk goes
 // on through any spot.
@@ -253,9 +179,77 @@ static void finish(GameResult* r, int status) {
     r->hash = stateHash();
 }
 
-void playGame(const SimOptions& o, int seed, GameResult* r) {
-    std::memset(r, 0, sizeof *r);
-    r->seed = seed;
+// Every slot a read game must show as the game itself showed it; the trade dialog only once
+// no computer click is in flight, as the computer clicks its way out of the dialog it never
+// opened.
+struct SlotSight {
+    int texture, triangles;
+};
+enum { SIGHTS = 29 + NUM_SPOTS + NUM_EDGES + 20 + NUM_SLOTS };
+
+static void takeSights(SlotSight* sight) {
+    int n = 0;
+    auto see = [&](const obj_type& o) { sight[n++] = {o.texture_id, o.polygon_count}; };
+    for (const obj_type& o : modelV) see(o);
+    for (const obj_type& o : housesV) see(o);
+    for (const obj_type& o : streetsV) see(o);
+    for (const obj_type& o : pointerV) see(o);
+    for (const obj_type& o : interfaceV) see(o);
+}
+
+static bool dialogSlot(int i) {
+    const int slot = i - (29 + NUM_SPOTS + NUM_EDGES + 20);
+    return slot >= SLOT_TRADE_FIRST && slot <= SLOT_TRADE_LAST;
+}
+
+// After a pass that changed the game: the game written, read back into a reset state and
+// shown again is the same game in the same slots, and it plays on from the read copy.
+static bool roundTrip(GameResult* r) {
+    static unsigned char written[KEPT_GAME_ROOM], again[KEPT_GAME_ROOM], last[KEPT_GAME_ROOM];
+    static int lastSize;
+    if (!gameChanged(last, &lastSize)) return true;
+    const int size = writeGame(written, 0);
+    static SlotSight before[SIGHTS], after[SIGHTS];
+    takeSights(before);
+    const bool clickInFlight = kiTurn > 0 && !lButtonOneTime;
+    char why[300];
+    if (!readGame(written, size, 0, why, sizeof why)) {
+        std::snprintf(r->problem, sizeof r->problem, "a kept game does not read: %s", why);
+        return false;
+    }
+    showGame();
+    if (writeGame(again, 0) != size || std::memcmp(written, again, size)) {
+        std::snprintf(r->problem, sizeof r->problem, "a kept game reads back otherwise");
+        return false;
+    }
+    takeSights(after);
+    for (int i = 0; i < SIGHTS; i++) {
+        if (clickInFlight && dialogSlot(i)) continue;
+        if (before[i].texture != after[i].texture || before[i].triangles != after[i].triangles) {
+            std::snprintf(r->problem, sizeof r->problem, "slot %d shows otherwise after reading",
+                          i);
+            return false;
+        }
+    }
+    return true;
+}
+
+// The game kept as it stood when the latest computer turn after the opening began.
+static unsigned char turnStart[KEPT_GAME_ROOM];
+static int turnStartSize;
+
+static void noteTurnStart() {
+    if (kiTurn == KI_START && !inOpening()) turnStartSize = writeGame(turnStart, simClock);
+}
+
+static bool writeFile(const char* path, const unsigned char* data, int size, GameResult* r) {
+    char why[300];
+    if (sysReplaceFile(path, data, size, why, sizeof why)) return true;
+    std::snprintf(r->problem, sizeof r->problem, "%s", why);
+    return false;
+}
+
+static void setUpGame(const SimOptions& o) {
     resetGame();
     resetView();
     resetPace();
@@ -263,17 +257,13 @@ void playGame(const SimOptions& o, int seed, GameResult* r) {
     restoreStartScene();
     platform.milliseconds = simMilliseconds;
     platform.quit = simQuit;
-    simClock = seed;
     winPoints = clampWinPoints(o.winPoints);
+    turnStartSize = 0;
+}
 
-    press(o, PICK_PLAYER_COUNT + o.players);
-    for (int q = 1; q <= o.players; q++) press(o, PICK_SEAT_COMPUTER + q);
-    press(o, PICK_START);
-    if (playersChoice) {
-        std::snprintf(r->problem, sizeof r->problem, "the game did not start");
-        return finish(r, GAME_BROKEN);
-    }
-
+// Passes until the game is won, out of reach, stalled, at the round limit, broken, or (with
+// stopAtPass) kept in its file at that pass.
+static void playOn(const SimOptions& o, GameResult* r) {
     // A computer step waits at most kiWait2; far longer without any change means stuck.
     const long stuckPasses = 600000 / o.step;
     takeChanges();
@@ -282,12 +272,25 @@ void playGame(const SimOptions& o, int seed, GameResult* r) {
     while (true) {
         pass(o);
         r->passes++;
+        if (o.stopAtPass > 0 && r->passes == o.stopAtPass) {
+            unsigned char bytes[KEPT_GAME_ROOM];
+            const int size = writeGame(bytes, simClock - o.step);
+            if (!writeFile(o.keepPath, bytes, size, r)) return finish(r, GAME_BROKEN);
+            return finish(r, GAME_KEPT);
+        }
+        if (o.keepBeforeWin) noteTurnStart();
         // A pass that left everything the checks read as the last one did needs no check;
         // the state before the first pass was never checked.
         const Changes c = takeChanges();
         if ((c.checked || r->passes == 1) && !checkInvariants(r->problem, sizeof r->problem))
             return finish(r, GAME_BROKEN);
-        if (win) return finish(r, GAME_WON);
+        if (o.checkSaves && !roundTrip(r)) return finish(r, GAME_BROKEN);
+        if (win) {
+            if (o.keepBeforeWin &&
+                (turnStartSize == 0 || !writeFile(o.keepPath, turnStart, turnStartSize, r)))
+                return finish(r, GAME_BROKEN);
+            return finish(r, GAME_WON);
+        }
         if (runde > o.maxRounds) return finish(r, GAME_LIMIT);
         if (c.board) {
             boardRound = runde;
@@ -309,4 +312,46 @@ void playGame(const SimOptions& o, int seed, GameResult* r) {
             return finish(r, GAME_STALLED);
         }
     }
+}
+
+void playGame(const SimOptions& o, int seed, GameResult* r) {
+    std::memset(r, 0, sizeof *r);
+    r->seed = seed;
+    setUpGame(o);
+    simClock = seed;
+    press(o, PICK_PLAYER_COUNT + o.players);
+    for (int q = 1; q <= o.players; q++) press(o, PICK_SEAT_COMPUTER + q);
+    press(o, PICK_START);
+    if (playersChoice) {
+        std::snprintf(r->problem, sizeof r->problem, "the game did not start");
+        return finish(r, GAME_BROKEN);
+    }
+    playOn(o, r);
+}
+
+// Every seat to the computer. A person's turn under way is taken up where it stands: the
+// opening's placement, the roll, or the decision after it.
+static void handToComputer() {
+    for (int p = 1; p <= playersPicked; p++) playerKI[p] = true;
+    if (win || kiTurn > 0) return;
+    releaseClick();
+    if (inOpening())
+        kiTurn = KI_OPENING_START;
+    else if (wuerfeln)
+        kiTurn = KI_START;
+    else
+        kiTurn = KI_DECIDE, kiTime = simClock;
+}
+
+void playKeptGame(const SimOptions& o, const unsigned char* data, int size, GameResult* r) {
+    std::memset(r, 0, sizeof *r);
+    setUpGame(o);
+    simClock = r->seed = keptGameClock(data, size);
+    if (!readGame(data, size, simClock, r->problem, sizeof r->problem))
+        return finish(r, GAME_BROKEN);
+    showGame();
+    handToComputer();
+    simClock += o.step;
+    if (win) return finish(r, GAME_WON);
+    playOn(o, r);
 }

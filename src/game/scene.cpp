@@ -1,0 +1,36 @@
+// What the display slots show, made from the game alone: after a game is read, for a new
+// game, and the buttons added to the design's interface.
+#include "rules.h"
+
+#include "picks.h"
+#include "save.h"
+#include "state.h"
+#include "assets/catalogue.h"
+
+// A slot takes a record only when it shows another, so a pass that changes nothing copies
+// nothing.
+static void showIn(int slot, const obj_type& record) {
+    showMesh(&interfaceV[slot], record);
+}
+
+static const obj_type& shownIf(bool on) {
+    return on ? interface4 : deleteObj;
+}
+
+void showAddedButtons() {
+    const bool offered = playersChoice && keptGameOffered;
+    if (playersChoice) showIn(SLOT_START, shownIf(!offered));
+    showIn(SLOT_START_BESIDE, shownIf(offered));
+    showIn(SLOT_RESUME, shownIf(offered));
+    showIn(SLOT_UNDO, shownIf(canTakeBack()));
+    showIn(SLOT_NEW_GAME, shownIf(win));
+}
+
+void showGame() {
+    showTiles(!playersChoice);
+    showPieces();
+    showSeatPanel();
+    showRoll();
+    showTradeDialog();
+    showAddedButtons();
+}
