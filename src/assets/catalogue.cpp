@@ -11,7 +11,7 @@ obj_type objectB9, objectB10, objectB11, objectB12;
 
 obj_type interface0, interface1, interface2, interface3, interface4, interface5;
 obj_type interface6, interface7, interface8, interfaceW, interfaceP, interfaceOpB;
-obj_type interfaceOp;
+obj_type interfaceOp, interfaceWide;
 
 obj_type object;
 obj_type deleteObj;
@@ -39,10 +39,11 @@ struct quad_panel {
 };
 
 static const quad_panel quadPanels[] = {
-    {&interface0, 2.5f, 0.2f},   {&interface1, 0.1f, 0.1f},     {&interface2, 0.5f, 0.5f},
-    {&interface3, 0.15f, 0.15f}, {&interface4, 0.22f, 0.1f},    {&interface5, 0.75f, 1.1f},
-    {&interface6, 0.07f, 0.07f}, {&interface7, 0.03f, 0.03f},   {&interface8, 0.6f, 0.75f},
-    {&interfaceW, 5.0f, 5.0f},   {&interfaceOpB, 0.22f, 0.08f}, {&interfaceOp, 0.3f, 0.7f},
+    {&interface0, 2.5f, 0.2f},    {&interface1, 0.1f, 0.1f},     {&interface2, 0.5f, 0.5f},
+    {&interface3, 0.15f, 0.15f},  {&interface4, 0.22f, 0.1f},    {&interface5, 0.75f, 1.1f},
+    {&interface6, 0.07f, 0.07f},  {&interface7, 0.03f, 0.03f},   {&interface8, 0.6f, 0.75f},
+    {&interfaceW, 5.0f, 5.0f},    {&interfaceOpB, 0.22f, 0.08f}, {&interfaceOp, 0.3f, 0.7f},
+    {&interfaceWide, 0.3f, 0.1f},
 };
 
 // Corner signs of the quad's vertices and their texture coordinates.
@@ -199,6 +200,15 @@ static const panel_step panelSteps[] = {
     {&interfaceP, "texturen/spieler1.bmp", {}},
 };
 
+// Panels added to the interface since, each wearing the picture of a panel loaded above, so
+// the textures keep their names and their number.
+static const struct {
+    obj_type* panel;
+    const obj_type* looksLike;
+} addedPanels[] = {
+    {&interfaceWide, &interface4},
+};
+
 int ObjLoad(const char* object_file, const char* texture_file) {
     if (!Load3DS(&object, object_file)) return 0;
     object.texture_id = LoadBMP(texture_file);
@@ -236,6 +246,7 @@ static void loadPanels() {
         step.panel->texture_id = LoadBMP(step.texture);
         for (int i = 0; i < MAX_STEP_SLOTS && step.slots[i]; i++) *step.slots[i] = *step.panel;
     }
+    for (const auto& added : addedPanels) added.panel->texture_id = added.looksLike->texture_id;
 }
 
 void initScene() {

@@ -15,6 +15,7 @@ extern obj_type objectB9, objectB10, objectB11, objectB12;
 extern obj_type interface0, interface1, interface2, interface3, interface4, interface5;
 extern obj_type interface6, interface7, interface8, interfaceW, interfaceP, interfaceOpB;
 extern obj_type interfaceOp;
+extern obj_type interfaceWide; // a button wider by half, for the longer labels added later
 
 extern obj_type object;    // scratch record of ObjLoad
 extern obj_type deleteObj; // the empty record that hides a slot
@@ -38,8 +39,8 @@ extern obj_type interfaceV[NUM_INTERFACE_SLOTS]; // interface panels
 extern int sky[7];             // texture names: water, bottom, top, sides 3, 4, 2, 1
 extern float water[720][2][3]; // the water strip, heights scrolled by the wave step
 
-// Gives the flat panels (interface0-8, interfaceW, interfaceOpB, interfaceOp) and the roll
-// marker interfaceP their fixed geometry; done once before main.
+// Gives the flat panels (interface0-8, interfaceW, interfaceOpB, interfaceOp, interfaceWide) and
+// the roll marker interfaceP their fixed geometry; done once before main.
 void buildPanels();
 
 // Loads a 3DS mesh and its texture into `object` and computes its normals; 0 on failure.

@@ -166,7 +166,9 @@ bool canTakeBack() {
            !playerKI[player];
 }
 
+// Entries no longer in use are cleared, so that the same game is always the same bytes.
 void forgetTakeBacks() {
+    for (int i = 0; i < takeBackCount; i++) takeBacks[i][0] = takeBacks[i][1] = 0;
     takeBackCount = 0;
 }
 
@@ -180,6 +182,7 @@ void takeBackBuild() {
     const int p = player;
     takeBackCount--;
     const int piece = takeBacks[takeBackCount][0], place = takeBacks[takeBackCount][1];
+    takeBacks[takeBackCount][0] = takeBacks[takeBackCount][1] = 0;
     if (piece == PIECE_ROAD) {
         if (validEdge(place) && streets[place] == p) {
             streets[place] = 0;

@@ -178,6 +178,10 @@ bool gameChanged(unsigned char* last, int* lastSize) {
     return true;
 }
 
+void resealGame(unsigned char* data, int size) {
+    if (size >= 4) putWord(data + size - 4, crc32(data, size - 4));
+}
+
 int keptGameClock(const unsigned char* data, int size) {
     if (size < HEADER_BYTES || std::memcmp(data, magic, sizeof magic)) return -1;
     return (int)getWord(data + AT_CLOCK);
@@ -229,8 +233,8 @@ static bool readPayload(const unsigned char* at, char* why, int whySize) {
 }
 
 bool readGame(const unsigned char* data, int size, int now, char* why, int whySize) {
-    if (!checkForm(data, size, why, whySize)) return false;
     resetGame();
+    if (!checkForm(data, size, why, whySize)) return false;
     char problem[200];
     if (!readPayload(data + HEADER_BYTES, why, whySize)) {
         resetGame();
@@ -253,6 +257,12 @@ static int keptSize;
 // The game as it was written last, to tell a changed game from an unchanged one.
 static unsigned char lastWritten[KEPT_GAME_ROOM];
 static int lastWrittenSize;
+
+void resetKeeping() {
+    std::snprintf(keptGamePath, sizeof keptGamePath, "quelvane.sav");
+    keeping = keptGameOffered = false;
+    keptSize = lastWrittenSize = 0;
+}
 
 static void report(const char* what) {
     std::fprintf(stderr, "Quelvane: %s\n", what);

@@ -10,6 +10,9 @@ extern bool keeping;
 // An unfinished game was found at start and "Fortsetzen" offers it.
 extern bool keptGameOffered;
 
+// Back to the start: the file in the working directory, not kept, nothing offered.
+void resetKeeping();
+
 // Room for the bytes of a kept game; a kept game is a few KB.
 enum { KEPT_GAME_ROOM = 16384 };
 
@@ -27,6 +30,9 @@ bool readGame(const unsigned char* data, int size, int now, char* why, int whySi
 // Whether the game differs from the copy in `last` (KEPT_GAME_ROOM bytes, *lastSize of them
 // used; start with 0), which then takes it over. Cheaper than writing the game.
 bool gameChanged(unsigned char* last, int* lastSize);
+
+// Works the checksum of the kept game in data out anew, for tools that change kept games.
+void resealGame(unsigned char* data, int size);
 
 // The pass clock at which the game in data was kept, or -1 when data holds no header.
 int keptGameClock(const unsigned char* data, int size);

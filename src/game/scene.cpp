@@ -13,8 +13,8 @@ static void showIn(int slot, const obj_type& record) {
     showMesh(&interfaceV[slot], record);
 }
 
-static const obj_type& shownIf(bool on) {
-    return on ? interface4 : deleteObj;
+static const obj_type& shownIf(bool on, const obj_type& button = interface4) {
+    return on ? button : deleteObj;
 }
 
 void showAddedButtons() {
@@ -23,7 +23,7 @@ void showAddedButtons() {
     showIn(SLOT_START_BESIDE, shownIf(offered));
     showIn(SLOT_RESUME, shownIf(offered));
     showIn(SLOT_UNDO, shownIf(canTakeBack()));
-    showIn(SLOT_NEW_GAME, shownIf(win));
+    showIn(SLOT_NEW_GAME, shownIf(win, interfaceWide));
 }
 
 void showGame() {

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "game/ki.h"
+#include "game/rules.h"
+#include "game/save.h"
 #include "game/state.h"
 #include "game/view.h"
 
@@ -105,9 +107,15 @@ static void drawTradePanel() {
     label(60.7f, 39, choices, "Hafen");
 }
 
-// The chosen side of each seat is coloured; the arrow on the seat's button points at it.
+// The chosen side of each seat is coloured; the arrow on the seat's button points at it. A kept
+// game offered moves "Start" aside for "Fortsetzen".
 static void drawPlayerChoice() {
-    label(61.6f, 62.3f, colourWhite, "Start");
+    if (keptGameOffered) {
+        label(55.5f, 62.3f, colourWhite, "Start");
+        label(65.1f, 62.3f, colourWhite, "Fortsetzen");
+    } else {
+        label(61.6f, 62.3f, colourWhite, "Start");
+    }
     for (int k = 1; k <= 4; k++) {
         if (k > 1 && playersPicked < k) continue;
         const float y = seatRow[k];
@@ -127,6 +135,7 @@ static void drawWinMessage() {
     label(52, 50, colourWhite, "hat im");
     count(58.7f, 50, colourHighlight, "%u", runde);
     label(61.2f, 50, colourWhite, "ten Spielzug gewonnen!");
+    label(58.2f, 59.7f, colourWhite, "Neues Spiel");
 }
 
 static void drawFrameRate() {
@@ -181,6 +190,7 @@ static void drawPersonControls() {
         label(86.4f, 98, colourWhite, "Bauen");
     }
     if (next && build) label(97.3f, 98, colourWhite, "Naechster");
+    if (canTakeBack()) label(85.6f, 98, colourWhite, "Zurueck");
     label(115.2f, 98, colourWhite, "Schliessen");
 }
 

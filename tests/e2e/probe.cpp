@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
     const char* cmd = argv[1];
     if (!std::strcmp(cmd, "panel")) {
         const int slot = std::atoi(argv[2]);
-        if (slot < 0 || slot >= 72) return usage();
+        if (slot < 0 || slot >= NUM_INTERFACE_SLOTS) return usage();
         int px, py;
         projectPanel(slot, px, py);
         std::printf("%d %d\n", px, py);

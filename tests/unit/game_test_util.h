@@ -186,8 +186,9 @@ inline const std::vector<StateEntry>& stateEntries() {
         }
     };
     GT_ADD(model), GT_ADD(number), GT_ADD(houses), GT_ADD(streets), GT_ADD(dice), GT_ADD(k);
-    GT_ADD(zufall1), GT_ADD(zufall2), GT_ADD(zufall);
-    GT_ADD(playersPicked), GT_ADD(playerKI), GT_ADD(player), GT_ADD(resources);
+    GT_ADD(zufall1), GT_ADD(zufall2), GT_ADD(zufall), GT_ADD(diceShown);
+    GT_ADD(playersPicked), GT_ADD(playerKI), GT_ADD(kiStrength), GT_ADD(player);
+    GT_ADD(resources), GT_ADD(takeBacks), GT_ADD(takeBackCount);
     GT_ADD(winPoints), GT_ADD(runde), GT_ADD(win), GT_ADD(firstTime);
     GT_ADD(playersChoice), GT_ADD(wuerfeln), GT_ADD(next), GT_ADD(trade), GT_ADD(build);
     GT_ADD(buildFT), GT_ADD(redraw), GT_ADD(playerCheck);
@@ -206,7 +207,7 @@ inline const std::vector<StateEntry>& stateEntries() {
     addSlots("streetsV", streetsV, 72);
     addSlots("portV", portV, 9);
     addSlots("pointerV", pointerV, 20);
-    addSlots("interfaceV", interfaceV, 72);
+    addSlots("interfaceV", interfaceV, NUM_SLOTS);
     return entries;
 }
 #undef GT_ADD

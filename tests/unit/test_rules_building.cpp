@@ -255,4 +255,70 @@ TEST(RulesPieceRefresh, ShowsEveryPieceAndARefreshWithoutRequestShowsNoOffers) {
     EXPECT_TRUE(empty(streetsV[64]));
 }
 
+// "Zurueck": a person's builds of this turn come back, the last first, cards and points
+// with them; the opening settlement before its road; nothing of a finished turn, nothing a
+// computer built, nothing before a trade.
+TEST(RulesTakeBack, BuildsOfThePersonsTurnComeBackInTurn) {
+    setUpGame();
+    startPeople(2);
+    press(spotPick(10));
+    ASSERT_TRUE(canTakeBack());
+    press(PICK_UNDO);
+    EXPECT_EQ(houses[10][SPOT_LEVEL], NO_BUILDING);
+    EXPECT_EQ(firstTime, 0);
+    EXPECT_EQ(resources[1][0], 0);
+    EXPECT_TRUE(shows(housesV[10], TEX_BUILD + 4)) << "the settlement is offered again";
+    EXPECT_FALSE(canTakeBack());
+    press(spotPick(10));
+    press(edgePick(3));
+    EXPECT_FALSE(canTakeBack()) << "the road passed the turn";
+
+    afterOpening();
+    give(1, 3, 1, 3, 3, 3);
+    buildFT = true;
+    pass();
+    picked = 0;
+    const Snapshot before = takeSnapshot();
+    const int cards[6] = {1, 3, 1, 3, 3, 3};
+    press(edgePick(2));  // 1-2, at road 3
+    press(edgePick(1));  // 0-1
+    press(spotPick(0));  // at road 1
+    press(spotPick(10)); // the city
+    EXPECT_EQ(takeBackCount, 4);
+    EXPECT_EQ(resources[1][0], 3);
+    for (int i = 0; i < 3; i++) press(PICK_UNDO);
+    EXPECT_EQ(streets[1], 0);
+    EXPECT_EQ(houses[0][SPOT_OWNER], 0);
+    EXPECT_EQ(houses[10][SPOT_LEVEL], SETTLEMENT);
+    EXPECT_EQ(streets[2], 1) << "the first road is still there";
+    EXPECT_TRUE(shows(streetsV[1], TEX_BUILD + 3)) << "offers follow";
+    press(PICK_UNDO);
+    EXPECT_FALSE(canTakeBack());
+    picked = 0;
+    EXPECT_TRUE(before.same(takeSnapshot())) << joined(before.diff(takeSnapshot()));
+    for (int kind = WOOD; kind <= CLAY; kind++) EXPECT_EQ(resources[1][kind], cards[kind]);
+
+    press(edgePick(2));
+    press(PICK_NEXT);
+    EXPECT_FALSE(canTakeBack()) << "a turn that ended";
+    EXPECT_EQ(streets[2], 1);
+
+    // A trade that moves cards closes what came before it; an empty one does not.
+    player = 1, trade = true, next = true, build = false;
+    takeBacks[0][0] = PIECE_ROAD, takeBacks[0][1] = 2, takeBackCount = 1;
+    carryOutTrade();
+    EXPECT_EQ(takeBackCount, 1);
+    tradeArray[0][0] = 4, tradeArray[1][1] = 1, resources[1][WOOD] = 4;
+    carryOutTrade();
+    EXPECT_EQ(takeBackCount, 0);
+
+    // A computer seat's builds are never noted.
+    afterOpening();
+    playerKI[1] = true;
+    give(1, 1, 0, 0, 0, 1);
+    clickEdge(2);
+    EXPECT_EQ(streets[2], 1);
+    EXPECT_EQ(takeBackCount, 0);
+}
+
 } // namespace

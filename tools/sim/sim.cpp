@@ -35,8 +35,8 @@ static const char* usage =
     "--from FILE plays a kept game (quelvane.sav) to its end, every seat by the computer.\n"
     "--verify-resume keeps every game at one of its passes, plays it on from the file in a\n"
     "fresh process and compares the outcomes; --check-saves writes and reads back the game\n"
-    "after every change; --keep-before-win FILE leaves in FILE the game as the winner's last\n"
-    "turn began (with --seed).\n"
+    "after every change; --keep-before-win FILE leaves in FILE the game as it stood when\n"
+    "the winner reached the points to win, before ending the turn (with --seed).\n"
     "Exits 1 when a game breaks, stalls, reaches the round limit or replays differently;\n"
     "a game whose target is out of reach under the rules is counted apart.\n";
 

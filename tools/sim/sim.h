@@ -18,7 +18,7 @@ struct SimOptions {
     int maxRounds;      // rounds after which a game is given up
     bool checkSaves;    // after every change, write the game, read it back and play on from it
     int stopAtPass;     // > 0: keep the game in keepPath after this pass and stop
-    bool keepBeforeWin; // a won game leaves in keepPath the game as the winner's last turn began
+    bool keepBeforeWin; // a won game leaves in keepPath the game as the winner reached the target
     const char* keepPath;
 };
 

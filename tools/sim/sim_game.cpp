@@ -212,7 +212,7 @@ static bool roundTrip(GameResult* r) {
     static SlotSight before[SIGHTS], after[SIGHTS];
     takeSights(before);
     const bool clickInFlight = kiTurn > 0 && !lButtonOneTime;
-    char why[300];
+    char why[150];
     if (!readGame(written, size, 0, why, sizeof why)) {
         std::snprintf(r->problem, sizeof r->problem, "a kept game does not read: %s", why);
         return false;
@@ -234,16 +234,20 @@ static bool roundTrip(GameResult* r) {
     return true;
 }
 
-// The game kept as it stood when the latest computer turn after the opening began.
-static unsigned char turnStart[KEPT_GAME_ROOM];
-static int turnStartSize;
+// The game kept as it stood when the player on turn first held the points to win, in the
+// latest turn that came to it: from there only the end of the turn is due, whatever the dice.
+static unsigned char reached[KEPT_GAME_ROOM];
+static int reachedSize, reachedPlayer, reachedRound;
 
-static void noteTurnStart() {
-    if (kiTurn == KI_START && !inOpening()) turnStartSize = writeGame(turnStart, simClock);
+static void noteTargetReached(int passTime) {
+    if (win || resources[player][0] < winPoints) return;
+    if (player == reachedPlayer && runde == reachedRound) return;
+    reachedPlayer = player, reachedRound = runde;
+    reachedSize = writeGame(reached, passTime);
 }
 
 static bool writeFile(const char* path, const unsigned char* data, int size, GameResult* r) {
-    char why[300];
+    char why[150];
     if (sysReplaceFile(path, data, size, why, sizeof why)) return true;
     std::snprintf(r->problem, sizeof r->problem, "%s", why);
     return false;
@@ -258,7 +262,7 @@ static void setUpGame(const SimOptions& o) {
     platform.milliseconds = simMilliseconds;
     platform.quit = simQuit;
     winPoints = clampWinPoints(o.winPoints);
-    turnStartSize = 0;
+    reachedSize = reachedPlayer = reachedRound = 0;
 }
 
 // Passes until the game is won, out of reach, stalled, at the round limit, broken, or (with
@@ -278,7 +282,7 @@ static void playOn(const SimOptions& o, GameResult* r) {
             if (!writeFile(o.keepPath, bytes, size, r)) return finish(r, GAME_BROKEN);
             return finish(r, GAME_KEPT);
         }
-        if (o.keepBeforeWin) noteTurnStart();
+        if (o.keepBeforeWin) noteTargetReached(simClock - o.step);
         // A pass that left everything the checks read as the last one did needs no check;
         // the state before the first pass was never checked.
         const Changes c = takeChanges();
@@ -287,7 +291,7 @@ static void playOn(const SimOptions& o, GameResult* r) {
         if (o.checkSaves && !roundTrip(r)) return finish(r, GAME_BROKEN);
         if (win) {
             if (o.keepBeforeWin &&
-                (turnStartSize == 0 || !writeFile(o.keepPath, turnStart, turnStartSize, r)))
+                (reachedSize == 0 || !writeFile(o.keepPath, reached, reachedSize, r)))
                 return finish(r, GAME_BROKEN);
             return finish(r, GAME_WON);
         }
