@@ -15,6 +15,8 @@
 
 #include "app/shell.h"
 #include "game/rules.h"
+#include "game/save.h"
+#include "platform/platform.h"
 #include "game/state.h"
 #include "game/view.h"
 #include "game/switches.h"
@@ -30,7 +32,7 @@ float startView[3]; // rX, rY, zoom of the start
 
 // The figures of the summary, in its order: median milliseconds or, for the simulator, games
 // per CPU second.
-enum { BARE, START_VIEW, TOP_VIEW, CLOSE_VIEW, PICK, REFRESH, SIM_GAMES, FIGURES };
+enum { BARE, START_VIEW, TOP_VIEW, CLOSE_VIEW, PICK, REFRESH, KEEP, KEEP_DISK, SIM_GAMES, FIGURES };
 double figure[FIGURES];
 
 // Peak resident set size of this process (VmHWM), in kB.
@@ -143,6 +145,36 @@ void BM_RefreshPieces(benchmark::State& state) {
     });
 }
 
+// The pass's share of keeping a game that changed: written into bytes and handed to the writer
+// in the background, in a scratch folder.
+void keepInScratch() {
+    static char folder[] = "/tmp/quelvane-bench.XXXXXX";
+    static bool made = mkdtemp(folder) != nullptr;
+    std::snprintf(keptGamePath, sizeof keptGamePath, "%s/quelvane.sav", made ? folder : "/tmp");
+    keeping = true;
+}
+
+void BM_KeepChangedGame(benchmark::State& state) {
+    keepInScratch();
+    timeMedian(state, KEEP, [] {
+        resources[1][WOOD] ^= 1;
+        keepGame(platform.milliseconds());
+    });
+}
+
+// What the writer in the background does for each: a temporary file flushed to disk and
+// renamed over the kept one.
+void BM_KeptFileOnDisk(benchmark::State& state) {
+    keepInScratch();
+    static unsigned char bytes[KEPT_GAME_ROOM];
+    static const int size = writeGame(bytes, 0);
+    state.counters["bytes"] = size;
+    timeMedian(state, KEEP_DISK, [] {
+        char why[600];
+        sysReplaceFile(keptGamePath, bytes, size, why, sizeof why);
+    });
+}
+
 // The simulator as it is: its games and the CPU time of all its processes, which it waits
 // for. Below 0 when it cannot be run or a game breaks.
 double simulatorGamesPerCpuSecond() {
@@ -196,6 +228,8 @@ void printSummary() {
     printRow("one pick (selection pass)", f[PICK], "ms", "<= 5", f[PICK] <= 5, true);
     printRow("piece refresh with build offers", f[REFRESH], "ms", "<= 0.3", f[REFRESH] <= 0.3,
              true);
+    printRow("keeping a changed game, in the pass", f[KEEP], "ms", "<= 1", f[KEEP] <= 1, false);
+    printRow("kept file to disk, in the background", f[KEEP_DISK], "ms", "-", true, false);
     printRow("computer-only games, 4 seats to 10 points", f[SIM_GAMES], "per CPU s", ">= 20",
              f[SIM_GAMES] >= 20, false);
     std::printf("peak resident memory after Start: %.1f MB\n", peakAfterStartKb / 1024.0);
@@ -209,6 +243,8 @@ BENCHMARK(BM_TopViewFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_ClosestViewFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_Pick)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RefreshPieces)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_KeepChangedGame)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_KeptFileOnDisk)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 int main(int argc, char** argv) {
     if (!std::getenv("DISPLAY")) {

@@ -273,3 +273,20 @@ tile_kind() { # tile_kind SHOT TILE
     [ "$bestd" -le 150 ] || best=0
     echo "$best"
 }
+
+# Starts the game once more in the same scratch folder, as a player starts it again after it
+# ended; its standard streams go to $out/NAME.stdout and .stderr.
+game_relaunch() { # game_relaunch NAME [ARG...]
+    local name=$1
+    shift
+    (cd "$game_dir" && exec ./quelvane "$@" >"$out/$name.stdout" 2>"$out/$name.stderr") &
+    game_pid=$!
+    wait_for_window
+}
+
+# Ends the game the hard way, as a crash or a power cut would.
+game_kill() {
+    kill -9 "$game_pid" 2>/dev/null
+    wait "$game_pid" 2>/dev/null
+    game_pid=""
+}
