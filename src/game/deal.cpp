@@ -3,6 +3,7 @@
 #include "board.h"
 #include "ki.h"
 #include "picks.h"
+#include "save.h"
 #include "state.h"
 #include "view.h"
 #include "assets/catalogue.h"
@@ -100,7 +101,9 @@ void newGame() {
     showGame();
 }
 
+// A kept game passed over for a new one is no longer offered: the new one replaces it.
 void startGame() {
+    keptGameOffered = false;
     for (int i = SLOT_SEATS_FIRST; i <= SLOT_SEATS_LAST; i++) interfaceV[i] = deleteObj;
     dealBoard();
     player = 1;

@@ -89,7 +89,19 @@ TEST(KeptGame, OfferedAtStartAndResumedWhole) {
     EXPECT_TRUE(shows(modelV[28], TEX_TERRAIN));
     EXPECT_TRUE(empty(interfaceV[SLOT_SEATS_PANEL]));
 
+    // Start passes over the kept game for good; the new game will replace it.
+    put(keptGamePath, written(clockMs));
+    resetGame();
+    showGame();
+    opened();
+    press(PICK_START_BESIDE);
+    EXPECT_FALSE(keptGameOffered);
+    EXPECT_FALSE(playersChoice);
+
     // A won game is kept as won and not offered again.
+    resetGame();
+    showGame();
+    openingGame();
     press(edgePick(3));
     playOpening();
     winPoints = 4;
