@@ -121,9 +121,9 @@ static void glLighting(bool on) {
         glDisable(GL_LIGHTING);
 }
 
+// Lines are thin; only the tile numbers widen them, for themselves.
 static void glWireFrame(bool on) {
     glPolygonMode(GL_FRONT_AND_BACK, on ? GL_LINE : GL_FILL);
-    glLineWidth(on ? 1.0f : 3.0f);
 }
 
 static void glUploadTexture(int name, int w, int h, const unsigned char* rgba) {

@@ -11,7 +11,8 @@ obj_type objectB9, objectB10, objectB11, objectB12;
 
 obj_type interface0, interface1, interface2, interface3, interface4, interface5;
 obj_type interface6, interface7, interface8, interfaceW, interfaceP, interfaceOpB;
-obj_type interfaceOp, interfaceWide;
+obj_type interfaceOp;
+obj_type interfaceWide, interfaceStrip, interfaceScore, interfaceEnd;
 
 obj_type object;
 obj_type deleteObj;
@@ -39,11 +40,12 @@ struct quad_panel {
 };
 
 static const quad_panel quadPanels[] = {
-    {&interface0, 2.5f, 0.2f},    {&interface1, 0.1f, 0.1f},     {&interface2, 0.5f, 0.5f},
-    {&interface3, 0.15f, 0.15f},  {&interface4, 0.22f, 0.1f},    {&interface5, 0.75f, 1.1f},
-    {&interface6, 0.07f, 0.07f},  {&interface7, 0.03f, 0.03f},   {&interface8, 0.6f, 0.75f},
-    {&interfaceW, 5.0f, 5.0f},    {&interfaceOpB, 0.22f, 0.08f}, {&interfaceOp, 0.3f, 0.7f},
-    {&interfaceWide, 0.3f, 0.1f},
+    {&interface0, 2.5f, 0.2f},    {&interface1, 0.1f, 0.1f},      {&interface2, 0.5f, 0.5f},
+    {&interface3, 0.15f, 0.15f},  {&interface4, 0.22f, 0.1f},     {&interface5, 0.75f, 1.1f},
+    {&interface6, 0.07f, 0.07f},  {&interface7, 0.03f, 0.03f},    {&interface8, 0.6f, 0.75f},
+    {&interfaceW, 5.0f, 5.0f},    {&interfaceOpB, 0.22f, 0.08f},  {&interfaceOp, 0.3f, 0.7f},
+    {&interfaceWide, 0.3f, 0.1f}, {&interfaceStrip, 0.9f, 0.1f}, {&interfaceScore, 0.5f, 0.31f},
+    {&interfaceEnd, 0.9f, 0.6f},
 };
 
 // Corner signs of the quad's vertices and their texture coordinates.
@@ -200,13 +202,17 @@ static const panel_step panelSteps[] = {
     {&interfaceP, "texturen/spieler1.bmp", {}},
 };
 
-// Panels added to the interface since, each wearing the picture of a panel loaded above, so
-// the textures keep their names and their number.
+// Panels added to the interface since: their pictures load after the design's, which so keep
+// their names 0-76; a panel may wear the picture of one loaded above instead.
 static const struct {
     obj_type* panel;
+    const char* texture;
     const obj_type* looksLike;
 } addedPanels[] = {
-    {&interfaceWide, &interface4},
+    {&interfaceWide, nullptr, &interface4},
+    {&interfaceStrip, "texturen/meldung.bmp", nullptr},
+    {&interfaceScore, "texturen/punkte.bmp", nullptr},
+    {&interfaceEnd, "texturen/ende.bmp", nullptr},
 };
 
 int ObjLoad(const char* object_file, const char* texture_file) {
@@ -246,7 +252,9 @@ static void loadPanels() {
         step.panel->texture_id = LoadBMP(step.texture);
         for (int i = 0; i < MAX_STEP_SLOTS && step.slots[i]; i++) *step.slots[i] = *step.panel;
     }
-    for (const auto& added : addedPanels) added.panel->texture_id = added.looksLike->texture_id;
+    for (const auto& added : addedPanels)
+        added.panel->texture_id =
+            added.texture ? LoadBMP(added.texture) : added.looksLike->texture_id;
 }
 
 void initScene() {

@@ -1,6 +1,7 @@
 // Building settlements, cities and roads, the piece refresh and the build offers.
 #include "rules.h"
 #include "board.h"
+#include "news.h"
 #include "picks.h"
 #include "state.h"
 #include "assets/catalogue.h"
@@ -136,12 +137,14 @@ void clickSpot(int s) {
         houses[s][SPOT_LEVEL] = SETTLEMENT;
         resources[p][0]++;
         noteBuild(PIECE_SETTLEMENT, s);
+        newsComputerMoved(MOVE_SETTLEMENT);
         piecesChanged();
     } else if (cityAllowed(s)) {
         houses[s][SPOT_LEVEL] = CITY;
         resources[p][0]++;
         payCost(p, PIECE_CITY);
         noteBuild(PIECE_CITY, s);
+        newsComputerMoved(MOVE_CITY);
         piecesChanged();
     }
 }
@@ -158,6 +161,7 @@ void clickEdge(int e) {
         payCost(p, PIECE_ROAD);
         noteBuild(PIECE_ROAD, e);
     }
+    newsComputerMoved(MOVE_ROAD);
     piecesChanged();
 }
 

@@ -1,6 +1,7 @@
 // The per-frame pass and the dispatch of one command per press.
 #include "idle.h"
 #include "ki.h"
+#include "news.h"
 #include "picks.h"
 #include "rules.h"
 #include "save.h"
@@ -142,7 +143,9 @@ void idle() {
     int t = platform.milliseconds();
     srand(t);
 
+    const bool personsPress = pressCount > 0 && kiTurn == 0;
     if (takePress()) {
+        if (personsPress) newsPressTaken();
         dispatch();
         buildOnBoard();
     }
@@ -155,6 +158,7 @@ void idle() {
     if (playerCheck) openingTurnChange();
     if (redraw) refreshPieces();
     if (buildFT) showBuildOffers();
+    if (personsPress) newsPressDone(picked);
     showAddedButtons();
     keepGame(t);
 

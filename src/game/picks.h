@@ -46,7 +46,10 @@ enum InterfaceSlot {
     SLOT_START_BESIDE = 72,  // "Start" moved aside for "Fortsetzen" while a kept game is offered
     SLOT_RESUME = 73,        // "Fortsetzen"
     SLOT_UNDO = 74,          // "Zurueck", on the main button while there is something to take back
-    SLOT_NEW_GAME = 75,      // "Neues Spiel" once the game is won
+    SLOT_NEW_GAME = 75,      // "Neues Spiel" on the end screen
+    SLOT_MESSAGE_STRIP = 76, // the message line's strip above the bar while the dice are shown
+    SLOT_SCOREBOARD = 77,    // every seat's points and cards, during a game
+    SLOT_END_SCREEN = 78,    // the end screen's panel once the game is won
     NUM_SLOTS = NUM_INTERFACE_SLOTS,
 };
 

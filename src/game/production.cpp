@@ -1,5 +1,6 @@
 // The dice roll and the payout of resource cards.
 #include "rules.h"
+#include "news.h"
 #include "picks.h"
 #include "state.h"
 #include "assets/catalogue.h"
@@ -25,7 +26,9 @@ static void payProduction() {
     for (int e = 0; e < 12; e++) {
         int kind = dice[e][0], level = dice[e][1], owner = dice[e][2];
         if (kind < WOOD || kind > CLAY || owner < 1 || owner > 4) continue;
-        if (level == SETTLEMENT || level == CITY) resources[owner][kind] += level;
+        if (level != SETTLEMENT && level != CITY) continue;
+        resources[owner][kind] += level;
+        newsPaid(owner, kind, level);
     }
     for (int e = 0; e < 12; e++) dice[e][0] = dice[e][1] = dice[e][2] = 0;
     k = 0;
@@ -44,6 +47,7 @@ void rollDice() {
     zufall = zufall1 + zufall2;
     diceShown = true;
     showRoll();
+    newsRolled(zufall);
     collectProduction();
     payProduction();
     wuerfeln = false;

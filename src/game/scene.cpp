@@ -24,6 +24,9 @@ void showAddedButtons() {
     showIn(SLOT_RESUME, shownIf(offered));
     showIn(SLOT_UNDO, shownIf(canTakeBack()));
     showIn(SLOT_NEW_GAME, shownIf(win, interfaceWide));
+    showIn(SLOT_MESSAGE_STRIP, shownIf(!playersChoice && !win && diceShown, interfaceStrip));
+    showIn(SLOT_SCOREBOARD, shownIf(!playersChoice, interfaceScore));
+    showIn(SLOT_END_SCREEN, shownIf(win, interfaceEnd));
 }
 
 void showGame() {

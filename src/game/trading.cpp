@@ -1,6 +1,7 @@
 // Trading with the bank, at harbours and between people.
 #include "rules.h"
 #include "board.h"
+#include "news.h"
 #include "picks.h"
 #include "state.h"
 #include "assets/catalogue.h"
@@ -109,14 +110,18 @@ void carryOutTrade() {
         if (q != 0 && resources[q][kind] + given - received < 0) return;
     }
     bool moved = false;
+    int gave[6] = {}, got[6] = {};
     for (int kind = WOOD; kind <= CLAY; kind++) {
         int given = tradeArray[kind - 1][0], received = tradeArray[kind - 1][1];
         if (q != 0) resources[q][kind] += given - received;
         resources[p][kind] += received - given;
         moved |= given != 0 || received != 0;
+        gave[kind] = given, got[kind] = received;
     }
     clearOffer();
-    if (moved) forgetTakeBacks();
+    if (!moved) return;
+    forgetTakeBacks();
+    newsComputerTraded(gave, got);
 }
 
 void hideTradeDialog() {

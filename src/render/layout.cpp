@@ -313,8 +313,13 @@ const float positionI[NUM_INTERFACE_SLOTS][3] = {
     {-0.24f, -0.4f, -3.9999f},  // 72
     {0.24f, -0.4f, -3.9999f},   // 73
     {1, -1.8f, -3.9998f},       // 74
-    {0, -0.3f, -3.9999f},       // 75
+    {0, -0.72f, -3.9999f},      // 75
+    {0.1f, -1.48f, -4},         // 76
+    {1.96f, 1.65f, -4},         // 77
+    {0, -0.3f, -4},             // 78
 };
+
+const float numberLineWidth = 3.0f;
 
 const float light_position[4] = {-200, -400, 300, 1};
 const float mat_shininess[1] = {1};

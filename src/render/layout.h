@@ -15,6 +15,8 @@ extern const float positionI[NUM_INTERFACE_SLOTS][3];
 // Where each tile's number floats, in the label frame: one board unit is 20 label units,
 // +y is the board's up; each anchor lies about 25 board units above its tile's centre.
 extern const float numberAnchor[19][3];
+// The width of the numbers' stroke lines, in pixels, in every display mode.
+extern const float numberLineWidth;
 
 // Light GL_LIGHT1 is fixed to the board; with the black specular colour the shininess
 // shows no highlight.

@@ -1,9 +1,12 @@
 // The overlay texts: status line, trade panel, seat choice, win message, controls and speed.
 #include "overlay.h"
 
+#include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 #include "game/ki.h"
+#include "game/news.h"
 #include "game/rules.h"
 #include "game/save.h"
 #include "game/state.h"
@@ -11,8 +14,15 @@
 
 static void noColour(float, float, float) {}
 static void noText(float, float, const char*) {}
+// Without a window a small glyph is taken as 9 units wide and a line as 22 units high.
+static float noWidth(const char* text) {
+    return 9.0f * (float)std::strlen(text);
+}
+static float noLine() {
+    return 22;
+}
 
-OverlayOutput overlayOutput = {noColour, noText};
+OverlayOutput overlayOutput = {noColour, noText, noText, noWidth, noLine};
 
 const float colourWhite[3] = {1, 1, 1};
 const float colourHighlight[3] = {1, 1, 0.3f};
@@ -21,6 +31,10 @@ const float colourBlack[3] = {0, 0, 0};
 const float titleColour[5][3] = {
     {1, 1, 1}, // nobody: unused
     {1, 0, 0}, {0, 0, 1}, {0, 1, 0}, {1, 0, 1},
+};
+const float brightColour[5][3] = {
+    {1, 1, 1}, // nobody: unused
+    {1, 0.3f, 0.25f}, {0.4f, 0.6f, 1}, {0.3f, 0.95f, 0.3f}, {1, 0.35f, 1},
 };
 const float listColour[5][3] = {
     {1, 1, 1}, // nobody: unused
@@ -65,9 +79,14 @@ static bool isComputer(int p) {
     return isPlayer(p) && playerKI[p];
 }
 
+// A seat's name as the game writes it: "Spieler 1" for a person, "Comp. 2" for the computer.
+static void seatName(char* out, int size, int p) {
+    snprintf(out, size, isComputer(p) ? "Comp. %u" : "Spieler %u", (unsigned)p);
+}
+
 // The player's own name as the status line and the win message show it, in his colour.
 static void playerName(float X, float Y) {
-    snprintf(s, sizeof s, isComputer(player) ? "Comp. %u" : "Spieler %u", (unsigned)player);
+    seatName(s, sizeof s, player);
     put(X, Y, isPlayer(player) ? titleColour[player] : colourWhite);
 }
 
@@ -135,7 +154,7 @@ static void drawWinMessage() {
     label(52, 50, colourWhite, "hat im");
     count(58.7f, 50, colourHighlight, "%u", runde);
     label(61.2f, 50, colourWhite, "ten Spielzug gewonnen!");
-    label(58.2f, 59.7f, colourWhite, "Neues Spiel");
+    label(58.2f, 70.4f, colourWhite, "Neues Spiel");
 }
 
 static void drawFrameRate() {
@@ -199,8 +218,203 @@ static void drawComputerSpeed() {
     label(19, 6, colourHighlight, fastForward ? ">>>" : ">");
 }
 
+// The middle panel of the bar, and the strip above it that takes the message while the dice
+// fill the panel; canvas units.
+const TextBox messageInPanel = {528, 936, 274, 3};
+const TextBox messageInStrip = {452, 869, 430, 2};
+
+static const char* const kindName[6] = {"", "Holz", "Wolle", "Getreide", "Erz", "Lehm"};
+
+// Appends to a text of `size` bytes, never past its end.
+static void append(char* out, int size, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
+static void append(char* out, int size, const char* format, ...) {
+    const int used = (int)std::strlen(out);
+    if (used >= size - 1) return;
+    va_list args;
+    va_start(args, format);
+    vsnprintf(out + used, size - used, format, args);
+    va_end(args);
+}
+
+// "4 Wolle, 3 Erz": every kind with cards, as the game names them.
+static void appendCards(char* out, int size, const int* cards) {
+    bool first = true;
+    for (int kind = WOOD; kind <= CLAY; kind++) {
+        if (cards[kind] == 0) continue;
+        append(out, size, "%s%d %s", first ? "" : ", ", cards[kind], kindName[kind]);
+        first = false;
+    }
+}
+
+// What the last roll paid to whom: "Wurf 8: Spieler 1 +2 Holz, Comp. 2 +1 Erz".
+static void rollNews(char* out, int size) {
+    append(out, size, "Wurf %d:", newsSum);
+    bool any = false;
+    for (int p = 1; p <= 4; p++) {
+        bool named = false;
+        for (int kind = WOOD; kind <= CLAY; kind++) {
+            if (newsCards[p][kind] == 0) continue;
+            char name[16];
+            seatName(name, sizeof name, p);
+            if (!named) append(out, size, "%s %s", any ? "," : "", name);
+            append(out, size, " +%d %s", newsCards[p][kind], kindName[kind]);
+            named = any = true;
+        }
+    }
+    if (!any) append(out, size, " kein Ertrag");
+}
+
+static void moveNews(char* out, int size) {
+    static const char* const built[3] = {"eine Strasse", "eine Siedlung", "eine Stadt"};
+    seatName(out, size, newsSeat);
+    if (newsMove >= MOVE_ROAD && newsMove <= MOVE_CITY) {
+        append(out, size, " baut %s", built[newsMove - MOVE_ROAD]);
+        return;
+    }
+    append(out, size, " tauscht ");
+    appendCards(out, size, newsCards[0]);
+    append(out, size, " gegen ");
+    appendCards(out, size, newsCards[1]);
+}
+
+static void refusalNews(char* out, int size) {
+    static const char* const reason[4] = {"zu wenige Karten", "nichts gewaehlt",
+                                          "kein Bauplatz frei", "nur mit Spielern"};
+    if (newsReason >= 0 && newsReason < 4) append(out, size, "%s", reason[newsReason]);
+}
+
+// The building step says what stands in the way when nothing can be built.
+static const char* buildingStep() {
+    for (int s = 0; s < NUM_SPOTS; s++)
+        if (settlementAllowed(s) || cityAllowed(s)) return "Bauplatz waehlen";
+    for (int e = 0; e < NUM_EDGES; e++)
+        if (roadAllowed(e)) return "Bauplatz waehlen";
+    for (int piece = PIECE_ROAD; piece <= PIECE_CITY; piece++)
+        if (holdsCost(player, piece)) return "kein Bauplatz frei";
+    return "zu wenige Karten";
+}
+
+static const char* nextStep() {
+    if (isComputer(player)) return "ist am Zug";
+    if (inOpening()) return firstTime % 2 == 0 ? "Siedlung setzen" : "Strasse setzen";
+    if (wuerfeln) return "Wuerfeln";
+    if (trade) return "Karte waehlen, dann tauschen";
+    if (build) return buildingStep();
+    if (next) return "Handeln, dann Bauen, oder Naechster";
+    return "";
+}
+
+void composeMessage(MessageLine* m) {
+    m->name[0] = m->step[0] = m->news[0] = 0;
+    if (playersChoice || win || !isPlayer(player)) return;
+    seatName(m->name, sizeof m->name, player);
+    if (!isComputer(player)) append(m->name, sizeof m->name, ":");
+    snprintf(m->step, sizeof m->step, "%s", nextStep());
+    if (newsKind == NEWS_ROLL) rollNews(m->news, sizeof m->news);
+    if (newsKind == NEWS_MOVE) moveNews(m->news, sizeof m->news);
+    if (newsKind == NEWS_REFUSED) refusalNews(m->news, sizeof m->news);
+}
+
+// Lays words into a box line by line in the small font, each in its colour; a word that does
+// not fit on a full box is left out with the rest.
+struct Flow {
+    const TextBox& box;
+    float line, x;
+    int row;
+};
+
+static bool placeWord(Flow& f, const char* word, const float* colour) {
+    const float width = overlayOutput.smallWidth(word), space = overlayOutput.smallWidth(" ");
+    if (f.x > 0 && f.x + space + width > f.box.width) f.row++, f.x = 0;
+    if (f.row >= f.box.lines) return false;
+    if (f.x > 0) f.x += space;
+    overlayOutput.colour(colour[0], colour[1], colour[2]);
+    overlayOutput.small(f.box.x + f.x, f.box.y + f.line * (f.row + 0.78f), word);
+    f.x += width;
+    return true;
+}
+
+static void placeWords(Flow& f, const char* text, const float* colour) {
+    char word[64];
+    for (const char* at = text; *at;) {
+        while (*at == ' ') at++;
+        int n = 0;
+        while (at[n] && at[n] != ' ' && n < (int)sizeof word - 1) n++;
+        if (n == 0) break;
+        std::memcpy(word, at, n);
+        word[n] = 0;
+        if (!placeWord(f, word, colour)) return;
+        at += n;
+    }
+}
+
+// The name in the seat's colour, the step in white, what just happened on a line of its own
+// in the highlight colour.
+static void drawMessageLine() {
+    MessageLine m;
+    composeMessage(&m);
+    if (!m.name[0]) return;
+    Flow f = {diceShown ? messageInStrip : messageInPanel, overlayOutput.smallLine(), 0, 0};
+    placeWords(f, m.name, brightColour[player]);
+    placeWords(f, m.step, colourWhite);
+    if (m.news[0]) {
+        f.row++, f.x = 0;
+        placeWords(f, m.news, colourHighlight);
+    }
+    overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);
+}
+
+// Canvas units of the scoreboard in the top right corner: the columns' centres, the rows.
+static const float scoreName = 1032, scorePoints = 1157, scoreCards = 1226;
+static const float scoreHeading = 36, scoreRow0 = 63, scoreRowStep = 26;
+
+static void centred(float x, float y, const char* text, const float* colour) {
+    overlayOutput.colour(colour[0], colour[1], colour[2]);
+    overlayOutput.small(x - overlayOutput.smallWidth(text) / 2, y, text);
+}
+
+static int cardsHeld(int p) {
+    int n = 0;
+    for (int kind = WOOD; kind <= CLAY; kind++) n += resources[p][kind];
+    return n;
+}
+
+// Every seat in play with its points and the cards in its hand; the seat on turn marked.
+static void drawScoreboard() {
+    centred(scorePoints, scoreHeading, "Punkte", colourWhite);
+    centred(scoreCards, scoreHeading, "Karten", colourWhite);
+    for (int p = 1; p <= playersPicked && p <= 4; p++) {
+        const float y = scoreRow0 + (p - 1) * scoreRowStep;
+        char text[16];
+        if (p == player && !win) centred(scoreName - 12, y, ">", colourHighlight);
+        seatName(text, sizeof text, p);
+        overlayOutput.colour(brightColour[p][0], brightColour[p][1], brightColour[p][2]);
+        overlayOutput.small(scoreName, y, text);
+        snprintf(text, sizeof text, "%d", resources[p][0]);
+        centred(scorePoints, y, text, colourHighlight);
+        snprintf(text, sizeof text, "%d", cardsHeld(p));
+        centred(scoreCards, y, text, colourHighlight);
+    }
+    overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);
+}
+
+// Below the design's win message on the end screen: every seat's final points.
+static void drawFinalPoints() {
+    for (int p = 1; p <= playersPicked && p <= 4; p++) {
+        const float Y = 54.5f + (p - 1) * 3.2f;
+        seatName(s, sizeof s, p);
+        put(47, Y, brightColour[p]);
+        count(66, Y, colourHighlight, "%u", resources[p][0]);
+        label(70, Y, colourWhite, "Punkte");
+    }
+}
+
 void drawOverlayTexts() {
     drawStatusLine();
+    drawMessageLine();
+    if (!playersChoice) drawScoreboard();
+    if (win) drawFinalPoints();
     if (next && trade) drawTradePanel();
     if (playersChoice) drawPlayerChoice();
     if (win) drawWinMessage();

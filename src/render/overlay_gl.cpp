@@ -28,6 +28,29 @@ static void glText(float x, float y, const char* text) {
     renderBitmapString(x, y, glutFontFor(font), text);
 }
 
+// The smaller font goes with the picture's size as the overlay font does: Helvetica 18 where
+// that is Times Roman 24, 12 where it is Helvetica 18, 10 where it is Helvetica 12.
+static void* smallFont() {
+    return font == 8   ? GLUT_BITMAP_HELVETICA_12
+           : font == 7 ? GLUT_BITMAP_HELVETICA_10
+                       : GLUT_BITMAP_HELVETICA_18;
+}
+
+// Canvas units per pixel of the picture: glyphs come in pixels, the overlay spans 1280 units.
+static float unitsPerPixel;
+
+static void glSmallText(float x, float y, const char* text) {
+    renderBitmapString(x, y, smallFont(), text);
+}
+
+static float glSmallWidth(const char* text) {
+    return glutBitmapLength(smallFont(), (const unsigned char*)text) * unitsPerPixel;
+}
+
+static float glSmallLine() {
+    return glutBitmapHeight(smallFont()) * unitsPerPixel;
+}
+
 // The texts go last and under name 0: in a selection pass the orthographic projection drops
 // the pick matrix, so every text records a hit nearer than anything else.
 void drawTexts() {
@@ -35,8 +58,10 @@ void drawTexts() {
     setOrthographicProjection();
     glLoadIdentity();
     loadName(0);
-    overlayOutput.colour = glColour;
-    overlayOutput.text = glText;
+    GLint view[4];
+    glGetIntegerv(GL_VIEWPORT, view);
+    unitsPerPixel = view[2] > 0 ? (float)width / view[2] : 1;
+    overlayOutput = {glColour, glText, glSmallText, glSmallWidth, glSmallLine};
     drawOverlayTexts();
     resetPerspectiveProjection();
     glPopMatrix();

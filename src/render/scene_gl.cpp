@@ -134,7 +134,10 @@ void drawTiles() {
 
 // Stroke text in the label frame, turned back against the camera so each number stands
 // upright and faces the viewer. The label frame is left in place; the caller's pop ends it.
+// The numbers are stroke lines drawn thick, whatever wire frame drew before them; wire frame's
+// own lines stay thin.
 void drawTileNumbers() {
+    glLineWidth(numberLineWidth);
     glRotatef(-30, 0, 0, 1);
     glRotatef(90, 1, 0, 0);
     glScalef(0.05f, 0.05f, 0.05f);
@@ -150,4 +153,5 @@ void drawTileNumbers() {
         glPopMatrix();
         glTranslatef(-at[0], -at[1], -at[2]);
     }
+    glLineWidth(1.0f);
 }

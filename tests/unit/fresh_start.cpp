@@ -7,6 +7,7 @@
 #include "assets/catalogue.h"
 #include "game/idle.h"
 #include "game/ki.h"
+#include "game/news.h"
 #include "game/save.h"
 #include "game/state.h"
 #include "game/view.h"
@@ -22,14 +23,15 @@ template <int N> void empty(obj_type (&records)[N]) {
 void emptyScene() {
     static const obj_type none = obj_type();
     obj_type* prototypes[] = {
-        &objectF0,      &objectF1,   &objectF2,   &objectF3,   &objectF4,   &objectF5,
-        &objectF6,      &objectF7,   &object1,    &object2,    &object3,    &object4,
-        &object5,       &object6,    &object7,    &object8,    &object9,    &object10,
-        &object11,      &object12,   &objectB1,   &objectB2,   &objectB3,   &objectB4,
-        &objectB5,      &objectB6,   &objectB7,   &objectB8,   &objectB9,   &objectB10,
-        &objectB11,     &objectB12,  &object,     &deleteObj,  &interfaceW, &interfaceOp,
-        &interfaceWide, &interface0, &interface1, &interface2, &interface3, &interface4,
-        &interface5,    &interface6, &interface7, &interface8, &interfaceP, &interfaceOpB};
+        &objectF0,      &objectF1,       &objectF2,       &objectF3,     &objectF4,   &objectF5,
+        &objectF6,      &objectF7,       &object1,        &object2,      &object3,    &object4,
+        &object5,       &object6,        &object7,        &object8,      &object9,    &object10,
+        &object11,      &object12,       &objectB1,       &objectB2,     &objectB3,   &objectB4,
+        &objectB5,      &objectB6,       &objectB7,       &objectB8,     &objectB9,   &objectB10,
+        &objectB11,     &objectB12,      &object,         &deleteObj,    &interfaceW, &interfaceOp,
+        &interfaceWide, &interfaceStrip, &interfaceScore, &interfaceEnd, &interface0, &interface1,
+        &interface2,    &interface3,     &interface4,     &interface5,   &interface6, &interface7,
+        &interface8,    &interfaceP,     &interfaceOpB};
     for (obj_type* r : prototypes) *r = none;
     empty(buildV), empty(tradeV), empty(diceV), empty(playerV), empty(modelV);
     empty(housesV), empty(streetsV), empty(portV), empty(pointerV), empty(interfaceV);
@@ -46,6 +48,7 @@ class FreshStart : public ::testing::EmptyTestEventListener {
         resetInput();
         dropPresses();
         resetKeeping();
+        resetNews();
         platform = headlessPlatform;
         num_texture = -1;
         emptyScene();

@@ -7,6 +7,7 @@
 #include "game/state.h"
 #include "game/view.h"
 #include "game/ki.h"
+#include "game/news.h"
 #include "render/overlay.h"
 
 namespace {
@@ -28,10 +29,18 @@ void recordText(float x, float y, const char* text) {
     texts.push_back({cr, cg, cb, x, y, text});
 }
 
+// The small font taken as 9 units a glyph and 22 a line, as without a window.
+float smallWidth(const char* text) {
+    return 9.0f * (float)std::string(text).size();
+}
+float smallLine() {
+    return 22;
+}
+
 class Overlay : public ::testing::Test {
   protected:
     void SetUp() override {
-        overlayOutput = {recordColour, recordText};
+        overlayOutput = {recordColour, recordText, recordText, smallWidth, smallLine};
         player = 1;
     }
     void draw() {
@@ -168,6 +177,7 @@ TEST_F(Overlay, ComputerRollShowsOnlyAfterTheOpening) {
 
 TEST_F(Overlay, CentreMarkerFollowsTheCamera) {
     playersChoice = false;
+    player = 0; // no seat on turn marked on the scoreboard
     options = true;
     light = fps = wire = numberShow = portSign = false;
     rX = 90, rY = 0, zoom = -380, trans1 = trans2 = 0;
@@ -268,4 +278,101 @@ TEST_F(Overlay, FrameRateIsBlackAndLeavesWhite) {
     expectColour(rate, 0, 0, 0);
     expectAt(rate, 1, 3);
     EXPECT_FLOAT_EQ(cr + cg + cb, 3);
+}
+
+// The message line: who is on turn and the next step in every phase, what just happened, all
+// inside the bar's middle panel, or in the strip above it while the dice are shown.
+TEST_F(Overlay, MessageLineTellsWhoIsOnTurnTheNextStepAndWhatHappened) {
+    playersChoice = false;
+    playersPicked = 4;
+    playerKI[1] = false, playerKI[2] = playerKI[3] = playerKI[4] = true;
+    MessageLine m;
+    auto step = [&] {
+        composeMessage(&m);
+        return std::string(m.step);
+    };
+    EXPECT_EQ(step(), "Siedlung setzen");
+    EXPECT_STREQ(m.name, "Spieler 1:");
+    firstTime = 1, build = true;
+    EXPECT_EQ(step(), "Strasse setzen");
+    firstTime = 17, build = false, wuerfeln = true;
+    EXPECT_EQ(step(), "Wuerfeln");
+    wuerfeln = false, next = true;
+    EXPECT_EQ(step(), "Handeln, dann Bauen, oder Naechster");
+    trade = true;
+    EXPECT_EQ(step(), "Karte waehlen, dann tauschen");
+    trade = false, build = true;
+    EXPECT_EQ(step(), "zu wenige Karten");
+    houses[10][SPOT_LEVEL] = 1, houses[10][SPOT_OWNER] = 1;
+    resources[1][GRAIN] = 2, resources[1][ORE] = 3;
+    EXPECT_EQ(step(), "Bauplatz waehlen") << "a city can be raised";
+
+    newsRolled(8);
+    newsPaid(1, WOOD, 2);
+    newsPaid(3, ORE, 1);
+    newsPaid(3, CLAY, 2);
+    composeMessage(&m);
+    EXPECT_STREQ(m.news, "Wurf 8: Spieler 1 +2 Holz, Comp. 3 +1 Erz +2 Lehm");
+    newsRolled(7);
+    composeMessage(&m);
+    EXPECT_STREQ(m.news, "Wurf 7: kein Ertrag");
+
+    player = 2, next = build = false;
+    EXPECT_EQ(step(), "ist am Zug");
+    EXPECT_STREQ(m.name, "Comp. 2");
+    newsComputerMoved(MOVE_CITY);
+    composeMessage(&m);
+    EXPECT_STREQ(m.news, "Comp. 2 baut eine Stadt");
+    const int gave[6] = {0, 0, 4, 0, 3, 0}, got[6] = {0, 1, 0, 0, 0, 1};
+    newsComputerTraded(gave, got);
+    composeMessage(&m);
+    EXPECT_STREQ(m.news, "Comp. 2 tauscht 4 Wolle, 3 Erz gegen 1 Holz, 1 Lehm");
+
+    // Drawn word by word inside its box: the panel, or the strip while the dice are shown.
+    for (bool dice : {false, true}) {
+        diceShown = dice;
+        const TextBox& box = dice ? messageInStrip : messageInPanel;
+        draw();
+        int words = 0;
+        for (const Text& t : texts) {
+            if (t.y < box.y || t.y > box.y + 22 * box.lines) continue;
+            if (t.x < box.x || t.x > box.x + box.width) continue;
+            EXPECT_LE(t.x + smallWidth(t.text.c_str()), box.x + box.width) << t.text;
+            words++;
+        }
+        EXPECT_GE(words, 6) << "Comp. 2 ist am Zug and the trade";
+        expectColour(one("ist"), 1, 1, 1);
+    }
+    win = true;
+    composeMessage(&m);
+    EXPECT_STREQ(m.name, "") << "the end screen says it all";
+}
+
+// The scoreboard lists every seat in play with its points and cards, the seat on turn marked.
+TEST_F(Overlay, ScoreboardFollowsTheGame) {
+    playersChoice = false;
+    playersPicked = 3;
+    playerKI[2] = false, playerKI[3] = true;
+    player = 2;
+    resources[2][0] = 5, resources[2][WOOD] = 3, resources[2][ORE] = 4;
+    resources[3][0] = 2;
+    draw();
+    EXPECT_TRUE(shown("Punkte") && shown("Karten"));
+    EXPECT_TRUE(shown("Comp. 3"));
+    EXPECT_FALSE(shown("Comp. 4"));
+    const float row = all("Spieler 2").back().y; // the bar's name comes first
+    std::vector<Text> rowOf2;
+    for (const Text& t : texts)
+        if (t.y == row && t.x > 1000) rowOf2.push_back(t);
+    ASSERT_EQ(rowOf2.size(), 4u) << "marker, name, points, cards";
+    EXPECT_EQ(rowOf2[0].text, ">");
+    EXPECT_EQ(rowOf2[2].text, "5");
+    EXPECT_EQ(rowOf2[3].text, "7");
+    resources[2][WOOD] = 0;
+    draw();
+    EXPECT_TRUE(shown("4"));
+    EXPECT_FALSE(shown("7"));
+    playersChoice = true;
+    draw();
+    EXPECT_FALSE(shown("Karten")) << "no scoreboard at the seat selection";
 }

@@ -46,5 +46,8 @@ std::vector<AssetFile> buildAllAssets() {
     texture(out, "bauen", costsTexture());
     texture(out, "handelgui", tradePanelTexture());
     texture(out, "waehlgui", optionsPanelTexture());
+    texture(out, "meldung", messageStripTexture());
+    texture(out, "punkte", scoreboardTexture());
+    texture(out, "ende", endScreenTexture());
     return out;
 }

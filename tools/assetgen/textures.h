@@ -23,3 +23,6 @@ Image buttonTexture();
 Image costsTexture();
 Image tradePanelTexture();
 Image optionsPanelTexture();
+Image messageStripTexture();
+Image scoreboardTexture();
+Image endScreenTexture();

@@ -298,6 +298,38 @@ Image tradePanelTexture() {
 Image optionsPanelTexture() {
     return panel(128, 256, rgb(26, 38, 44), rgb(44, 62, 72), 2302);
 }
+// The image squeezed or stretched to w by h pixels, each pixel the bilinear blend of the four
+// source pixels around its centre.
+static Image resampled(const Image& src, int w, int h) {
+    Image out(w, h);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) {
+            float sx = clampf((x + 0.5f) * src.w / w - 0.5f, 0, src.w - 1.001f);
+            float sy = clampf((y + 0.5f) * src.h / h - 0.5f, 0, src.h - 1.001f);
+            int x0 = (int)sx, y0 = (int)sy;
+            float fx = sx - x0, fy = sy - y0;
+            Col bottom = mixc(src.at(x0, y0), src.at(x0 + 1, y0), fx);
+            Col top = mixc(src.at(x0, y0 + 1), src.at(x0 + 1, y0 + 1), fx);
+            out.at(x, y) = mixc(bottom, top, fy);
+        }
+    return out;
+}
+
+// The panels added later: the message strip, the scoreboard and the end screen. Each is drawn
+// in the shape of its place on the screen, so that its frame comes out even there, and then
+// brought to a size of powers of two as every texture of the game has.
+static Image addedPanel(int w, int h, int potW, int potH, uint32_t seed) {
+    return resampled(panel(w, h, rgb(24, 32, 50), rgb(42, 55, 80), seed), potW, potH);
+}
+Image messageStripTexture() {
+    return addedPanel(810, 90, 512, 64, 2304);
+}
+Image scoreboardTexture() {
+    return addedPanel(256, 160, 256, 128, 2305);
+}
+Image endScreenTexture() {
+    return addedPanel(540, 360, 512, 256, 2306);
+}
 
 Image buttonTexture() {
     Image img(128, 64, PANEL_DARK);

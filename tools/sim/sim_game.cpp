@@ -13,6 +13,7 @@
 #include "game/rules.h"
 #include "game/picks.h"
 #include "game/ki.h"
+#include "game/news.h"
 #include "game/state.h"
 #include "game/view.h"
 
@@ -258,6 +259,7 @@ static void setUpGame(const SimOptions& o) {
     resetView();
     resetPace();
     dropPresses();
+    resetNews();
     restoreStartScene();
     platform.milliseconds = simMilliseconds;
     platform.quit = simQuit;
