@@ -78,8 +78,8 @@ wait_for_window() { # wait_for_window [GEOMETRY]
             return 1
         fi
         if xwininfo -root -children 2>/dev/null | grep -qF "${1:-1280x1024+0+0}"; then
-            sleep 1.5 # the first frames, and the loaders' textures
-            return 0
+            settle # the loaders' work, then the first frames
+            return
         fi
         sleep 0.1
     done
@@ -124,14 +124,47 @@ finish() {
 }
 trap 'game_stop' EXIT
 
-# A screenshot of the whole screen as NAME.ppm (to measure) and NAME.png (to look at);
-# QV_PNG=0 keeps only the PPM, for the many shots of a long run.
+# The whole screen as NAME.ppm at once: for loops that watch for a change to come.
+peek() { import -window root -depth 8 "$out/$1.ppm"; }
+
+# Waits until the picture has settled, so that the game has taken in what came before: screen
+# after screen until two in a row agree, glitter of the water aside, and show more than the one
+# colour of a window before its first frame. The last screen is kept as NAME.ppm. A picture
+# still moving after QV_SETTLE_SECONDS is a failure of the test; without a running game there
+# is nothing to wait for.
+settle() { # settle [NAME]
+    local name=${1:-.settled} limit=${QV_SETTLE_SECONDS:-20} start=$SECONDS moved
+    peek .settling
+    while :; do
+        peek "$name"
+        # a game that has ended changes nothing any more
+        if [ -z "$game_pid" ] || ! kill -0 "$game_pid" 2>/dev/null; then return 0; fi
+        moved=$("$QV_PROBE" still "$out/.settling.ppm" "$out/$name.ppm" 0) && { [ -n "${QV_SETTLE_LOG:-}" ] && echo "$test_name ok $moved $((SECONDS - start))" >>"$QV_SETTLE_LOG"; return 0; }
+        [ -n "${QV_SETTLE_LOG:-}" ] && echo "$test_name moving $moved" >>"$QV_SETTLE_LOG"
+        if [ $((SECONDS - start)) -ge "$limit" ]; then
+            fail "the picture did not settle within $limit s ($moved blocks of 8 x 8 still moving)"
+            return 1
+        fi
+        mv "$out/$name.ppm" "$out/.settling.ppm"
+    done
+}
+
+# A settled screenshot as NAME.ppm (to measure) and NAME.png (to look at); QV_PNG=0 keeps only
+# the PPM, for the many shots of a long run.
 shot() { # shot NAME
-    import -window root -depth 8 "$out/$1.ppm"
+    settle "$1"
     if [ "${QV_PNG:-1}" = 1 ]; then convert "$out/$1.ppm" "$out/$1.png"; fi
 }
 
-settle() { sleep "${1:-0.6}"; } # a few frames for idle to act and display to show it
+# Settled screenshots as NAME until COMMAND succeeds, for at most SECONDS: for what the game
+# shows only some frames after the input that asked for it.
+shot_until() { # shot_until SECONDS NAME COMMAND...
+    local end=$((SECONDS + $1)) name=$2
+    shift 2
+    until shot "$name" && "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+    done
+}
 
 # Press and release back to back, as a touchpad tap or a quick click arrives.
 click() { # click X Y [BUTTON]
