@@ -57,5 +57,6 @@ click_at panel 11
 shot after
 check "after the victory the message stays and no turn passes" [ "$(winner after)" = "$seat" ]
 press_key Escape
-check "Escape ends the finished game with status 0" [ "$(game_wait 5)" = 0 ]
+game_wait 5
+check "Escape ends the finished game with status 0 (got $status)" [ "$status" = 0 ]
 finish

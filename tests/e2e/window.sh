@@ -13,7 +13,7 @@ black_bars() { # black_bars SHOT X0 Y0 X1 Y1: the box is all black
 # display of its own choice and names it once it answers.
 Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$out/xvfb.display" >"$out/xvfb.log" 2>&1 &
 xvfb_pid=$!
-trap 'game_stop; kill $xvfb_pid 2>/dev/null' EXIT
+trap 'game_stop; [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null' EXIT
 for _ in $(seq 1 50); do [ -s "$out/xvfb.display" ] && break; sleep 0.1; done
 xvfb_display=:$(cat "$out/xvfb.display")
 test_display=$DISPLAY
@@ -35,6 +35,8 @@ if game_launch 3 10 '1600x900+0+0'; then
 fi
 export DISPLAY=$test_display
 kill "$xvfb_pid" 2>/dev/null
+wait "$xvfb_pid" 2>/dev/null
+xvfb_pid="" # its number may be another process's from now on
 
 # Resolution 4 where the server offers no 1600x1200: the three modes it tried are named, and
 # the window covers the 1280x1024 screen.
