@@ -6,7 +6,7 @@ GAME_PACKAGES="g++ make cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev lib
 # building and checking the Debian package.
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xserver-xorg-core xserver-xorg-video-dummy xvfb x11-utils xdotool imagemagick
-  dpkg-dev file lintian desktop-file-utils"
+  dpkg-dev file lintian desktop-file-utils appstream devscripts"
 
 ensure_packages() {
     local missing=()

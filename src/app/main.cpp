@@ -1,4 +1,4 @@
-// Program entry: the configuration read before main, the display-mode ladder, the callbacks.
+// Program entry: the options, the configuration, the display-mode ladder, the callbacks.
 #include <GL/freeglut.h>
 
 #include <cstdio>
@@ -36,10 +36,13 @@ static int readSetting(const ConfigFile& cfg, const char* key) {
     }
 }
 
-ConfigFile config = openConfig("ZAVK.cfg");
-static const bool settingsRead =
-    (resolution = readSetting(config, "resolution"),
-     winPoints = clampWinPoints(readSetting(config, "winPoints")), true);
+// Read first thing in main rather than before it, so that --version and --help answer in any
+// folder.
+static void readSettings() {
+    ConfigFile config = openConfig("ZAVK.cfg");
+    resolution = readSetting(config, "resolution");
+    winPoints = clampWinPoints(readSetting(config, "winPoints"));
+}
 
 // Walks the ladder and enters the first possible mode. Where none is (an X server without
 // the video-mode extension: Xvfb, VNC, most remote desktops) the game plays in a window
@@ -64,6 +67,34 @@ static void enterDisplayMode() {
     openWindow(true);
 }
 
+#define USAGE "quelvane [--window] [--version] [--help]"
+
+// --version and --help need neither settings nor a display: a package tool or a player without
+// X asks them. Returns true when one was answered.
+static bool answerQuestion(int argc, char** argv) {
+    for (int i = 1; i < argc; i++) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf(
+                "Usage: " USAGE "\n"
+                "Quelvane, a three-dimensional board game of settling, building and trading on a\n"
+                "hex island, for one screen and one to four seats.\n\n"
+                "  --window   play in a normal, resizable window instead of full screen\n"
+                "  --version  print the version and exit\n"
+                "  --help     print this help and exit\n\n"
+                "The game reads its settings ZAVK.cfg and its folders models/ and texturen/ from\n"
+                "the working directory.\n");
+            return true;
+        }
+    }
+    for (int i = 1; i < argc; i++) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Quelvane " QUELVANE_VERSION "\n");
+            return true;
+        }
+    }
+    return false;
+}
+
 // The one option of the game's own; GLUT has taken its options out of argv already.
 static bool readOptions(int argc, char** argv, bool* window) {
     *window = false;
@@ -72,14 +103,15 @@ static bool readOptions(int argc, char** argv, bool* window) {
             *window = true;
             continue;
         }
-        std::fprintf(stderr, "Quelvane: unknown option %s (usage: quelvane [--window])\n", argv[i]);
+        std::fprintf(stderr, "Quelvane: unknown option %s (usage: " USAGE ")\n", argv[i]);
         return false;
     }
     return true;
 }
 
 int main(int argc, char** argv) {
-    (void)settingsRead;
+    if (answerQuestion(argc, argv)) return 0;
+    readSettings();
     if (!std::getenv("DISPLAY")) {
         std::fprintf(stderr, "Quelvane: no X display (DISPLAY is not set)\n");
         return 1;

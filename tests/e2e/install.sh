@@ -10,11 +10,13 @@ export HOME=$scratch/home XDG_DATA_HOME=$scratch/data
 player=$XDG_DATA_HOME/quelvane
 
 installed() {
-    [ -x "$prefix/bin/quelvane" ] && [ -x "$prefix/lib/quelvane/quelvane" ] &&
+    [ -x "$prefix/bin/quelvane" ] && [ -x "$prefix/libexec/quelvane/quelvane" ] &&
         [ -f "$prefix/share/quelvane/ZAVK.cfg" ] && [ -f "$prefix/share/quelvane/models/wald.3ds" ] &&
         [ -f "$prefix/share/quelvane/texturen/wald.bmp" ] &&
-        [ -f "$prefix/share/applications/quelvane.desktop" ] &&
+        [ -f "$prefix/share/applications/org.quelvane.quelvane.desktop" ] &&
+        [ -f "$prefix/share/metainfo/org.quelvane.quelvane.metainfo.xml" ] &&
         [ -f "$prefix/share/icons/hicolor/256x256/apps/quelvane.png" ] &&
+        [ -f "$prefix/share/icons/hicolor/scalable/apps/quelvane.svg" ] &&
         [ -f "$prefix/share/man/man6/quelvane.6.gz" ] &&
         [ -z "$(find "$prefix/share" -type f -perm -u+x)" ]
 }
@@ -29,7 +31,8 @@ linked_to_prefix() {
 }
 
 cmake --install "$QV_BUILD" --prefix "$prefix" >"$out/install.log"
-check "cmake --install: launcher, game, data, desktop entry, icon, manual; nothing runnable in share" installed
+check "cmake --install: launcher, game, data, desktop entry, metadata, icons, manual; nothing runnable in share" \
+    installed
 
 launcher_start "$prefix/bin/quelvane" first || finish
 shot first

@@ -66,20 +66,26 @@ seat_screen() { at_least "$(count "$1" $(view_box 670 369 760 396) 255 0 0 40)" 
 quit_with_escape() { # quit_with_escape WHEN: Escape ends the game with status 0
     press_key Escape
     local status
-    status=$(game_wait 5)
+    game_wait 5
     check "$1: Escape ends the game with status 0 (got $status)" [ "$status" = 0 ]
+}
+
+# Whether the game still runs: a child of this shell. Once it has ended its number may be
+# handed to any other process, which must never be taken for it.
+game_runs() {
+    [ -n "$game_pid" ] && [ "$(ps -o ppid= -p "$game_pid" 2>/dev/null | tr -d ' ')" = "$$" ]
 }
 
 wait_for_window() { # wait_for_window [GEOMETRY]
     local i
     for i in $(seq 1 300); do
-        if ! kill -0 "$game_pid" 2>/dev/null; then
+        if ! game_runs; then
             fail "the game ended during start-up"
             return 1
         fi
         if xwininfo -root -children 2>/dev/null | grep -qF "${1:-1280x1024+0+0}"; then
-            sleep 1.5 # the first frames, and the loaders' textures
-            return 0
+            settle # the loaders' work, then the first frames
+            return
         fi
         sleep 0.1
     done
@@ -87,23 +93,24 @@ wait_for_window() { # wait_for_window [GEOMETRY]
     return 1
 }
 
-# Waits for the game to end; prints its exit status.
+# Waits for the game to end; sets status to its exit status, or "running". It waits in this
+# shell, not in a $(...): only the shell that started the game learns its status for sure.
 game_wait() { # game_wait SECONDS
     local i
+    status=running
     for i in $(seq 1 $(($1 * 10))); do
-        if ! kill -0 "$game_pid" 2>/dev/null; then
+        if ! game_runs; then
             wait "$game_pid"
-            echo $?
+            status=$?
             game_pid=""
             return 0
         fi
         sleep 0.1
     done
-    echo running
 }
 
 game_stop() {
-    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
+    if game_runs; then
         kill "$game_pid"
         wait "$game_pid" 2>/dev/null
     fi
@@ -124,14 +131,63 @@ finish() {
 }
 trap 'game_stop' EXIT
 
-# A screenshot of the whole screen as NAME.ppm (to measure) and NAME.png (to look at);
-# QV_PNG=0 keeps only the PPM, for the many shots of a long run.
+# The whole screen as NAME.ppm at once: for loops that watch for a change to come.
+peek() { import -window root -depth 8 "$out/$1.ppm"; }
+
+# Waits until the picture has settled, so that the game has taken in the input that came
+# before: screen after screen until the game has drawn three new frames (the waves move in
+# each; an input shows in the second or third frame after it arrives) and the last two screens
+# agree, the water aside, and show more than the one colour of a window before its first frame.
+# Where no water shows, four calm screens in a row do. The last screen is kept for the shot
+# that follows. A picture still moving after QV_SETTLE_SECONDS is a failure of the test;
+# without a running game there is nothing to wait for.
+settled_shot=""
+settle() { # settle [NAME]
+    local name=${1:-.settled} limit=${QV_SETTLE_SECONDS:-20} start=$SECONDS
+    local changed=0 waves flat frames=0 calm=0
+    settled_shot=""
+    peek .settling
+    while :; do
+        peek "$name"
+        # a game that has ended changes nothing any more
+        game_runs || return 0
+        read -r changed waves flat < <("$QV_PROBE" still "$out/.settling.ppm" "$out/$name.ppm")
+        [ "$waves" -gt 0 ] && frames=$((frames + 1))
+        if [ "$changed" = 0 ] && [ "$flat" = 0 ]; then calm=$((calm + 1)); else calm=0; fi
+        if [ "$calm" -ge 1 ] && { [ "$frames" -ge 3 ] || [ "$calm" -ge 4 ]; }; then
+            [ "$name" = .settled ] && settled_shot=$out/$name.ppm
+            return 0
+        fi
+        if [ $((SECONDS - start)) -ge "$limit" ]; then
+            fail "the picture did not settle within $limit s ($changed pixels still changing)"
+            return 1
+        fi
+        mv "$out/$name.ppm" "$out/.settling.ppm"
+    done
+}
+
+# A settled screenshot as NAME.ppm (to measure) and NAME.png (to look at); QV_PNG=0 keeps only
+# the PPM, for the many shots of a long run. Straight after a settle nothing new can show, so
+# that screen is taken.
 shot() { # shot NAME
-    import -window root -depth 8 "$out/$1.ppm"
+    if [ -n "$settled_shot" ]; then
+        mv "$settled_shot" "$out/$1.ppm"
+        settled_shot=""
+    else
+        settle "$1" || return 1
+    fi
     if [ "${QV_PNG:-1}" = 1 ]; then convert "$out/$1.ppm" "$out/$1.png"; fi
 }
 
-settle() { sleep "${1:-0.6}"; } # a few frames for idle to act and display to show it
+# Settled screenshots as NAME until COMMAND succeeds, for at most SECONDS: for what the game
+# shows only some frames after the input that asked for it.
+shot_until() { # shot_until SECONDS NAME COMMAND...
+    local end=$((SECONDS + $1)) name=$2
+    shift 2
+    until shot "$name" && "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+    done
+}
 
 # Press and release back to back, as a touchpad tap or a quick click arrives.
 click() { # click X Y [BUTTON]

@@ -103,7 +103,7 @@ int usage() {
                  "       probe mean IMG.ppm X0 Y0 X1 Y1 | probe markers BEFORE.ppm AFTER.ppm\n"
                  "       probe count IMG.ppm X0 Y0 X1 Y1 R G B [TOL]\n"
                  "       probe diff A.ppm B.ppm X0 Y0 X1 Y1 [TOL]\n"
-                 "       probe compare A.ppm B.ppm TOL\n"
+                 "       probe compare A.ppm B.ppm TOL | probe still A.ppm B.ppm\n"
                  "       probe dominant IMG.ppm X0 Y0 X1 Y1 CHANNEL [RATIO] [MIN]\n"
                  "       probe colour IMG.ppm X Y\n");
     return 2;
@@ -217,6 +217,33 @@ int main(int argc, char** argv) {
                 n += !near(a.at(x, y), c, tol);
             }
         std::printf("%ld\n", n);
+        return 0;
+    }
+    // What changed from A to B: the pixels that differ by more than 40 in a channel with water
+    // in neither picture, those with water in one of them (the waves glitter and move the
+    // shoreline up and down the beach in every frame, so these tell a new frame), and 1 when B
+    // is one flat colour, as the screen is before the first frame.
+    if (!std::strcmp(cmd, "still") && argc >= 4) {
+        Image a, b;
+        if (!a.load(argv[2]) || !b.load(argv[3]) || a.w != b.w || a.h != b.h) return 2;
+        // the sea's blues, apart from the deeper blue of player 2
+        auto water = [](const unsigned char* p) {
+            return p[1] - p[0] >= 30 && p[1] - p[0] <= 90 && p[2] - p[1] >= 15 && p[2] - p[1] <= 70;
+        };
+        long changed = 0, waves = 0;
+        bool flat = true;
+        for (int y = 0; y < a.h; y++)
+            for (int x = 0; x < a.w; x++) {
+                const unsigned char *p = a.at(x, y), *q = b.at(x, y);
+                const int c[3] = {q[0], q[1], q[2]};
+                flat = flat && !std::memcmp(q, b.at(0, 0), 3);
+                if (near(p, c, 40)) continue;
+                if (water(p) || water(q))
+                    waves++;
+                else
+                    changed++;
+            }
+        std::printf("%ld %ld %d\n", changed, waves, flat ? 1 : 0);
         return 0;
     }
     // Whole pictures: pixels differing by more than TOL in a channel, and the largest

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up failures: each ends the program with one line on standard error and a non-zero
-# status, before any window is opened. (A display without a usable mode is no failure: the
-# game plays in a window then, see window.sh.)
+# status, before any window is opened (a display without a usable mode is no failure: the game
+# plays in a window then, see window.sh); --version and --help need nothing.
 . "$(dirname "$0")/lib.sh"
 
 run_game() { # run_game CONFIG_TEXT [env args...]: runs to its end; sets status and lines
@@ -43,5 +43,16 @@ check "key resolution missing: one line, status 1, names the key" failed_with 1 
 game_args=--fenster run_game $'resolution = 3\nwinPoints = 10' DISPLAY="$DISPLAY"
 log "unknown option: status $status: $message"
 check "an unknown option: one line, status 2, names it" failed_with 2 -- --fenster
+
+# The two questions need neither a display nor settings, and answer on standard output.
+answered() { # answered PATTERN: status 0, nothing on standard error, the answer matches
+    [ "$status" -eq 0 ] && [ ! -s "$out/stderr" ] && grep -qx -- "$1" "$out/stdout"
+}
+game_args=--version run_game "" -u DISPLAY
+version_ok=$(answered "Quelvane $QV_VERSION" && echo yes)
+game_args="--window --help" run_game "" -u DISPLAY
+help_ok=$(answered "Usage: quelvane \[--window\] \[--version\] \[--help\]" && echo yes)
+check "--version prints Quelvane $QV_VERSION and --help the usage, without a display or ZAVK.cfg" \
+    [ "$version_ok$help_ok" = yesyes ]
 
 finish

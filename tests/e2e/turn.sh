@@ -5,7 +5,7 @@
 # and keeps its own account of every player's cards from the roll markers.
 . "$(dirname "$0")/lib.sh"
 
-max_rounds=${QV_ROUNDS:-14}
+max_rounds=${QV_ROUNDS:-20}
 kinds=(- wood wool grain ore clay)
 card_x=(0 250 300 350 400 450) # the current player's card counts in the status line
 card_cell() { echo "${card_x[$1]}" 988 $((card_x[$1] + 30)) 1016; }
@@ -27,6 +27,34 @@ log "terrain of tiles 0-18: ${kind[*]}"
 check "the deal: 19 tiles, 4 forest, 4 pasture, 4 field, 3 mountain, 3 clay, 1 desert" \
     [ "${kind_count[1]:-0}${kind_count[2]:-0}${kind_count[3]:-0}${kind_count[4]:-0}${kind_count[5]:-0}${kind_count[6]:-0}${kind_count[0]:-0}" = 4443310 ]
 
+# The opening spots chosen from the deal, so that the turns to come can trade and build: in
+# seat order each player takes the free inland spot that gives it the most tiles of one kind,
+# with a forest and a clay pit among its tiles first of all.
+declare -A kinds_at
+for s in $(seq 0 53); do
+    read -r -a at <<<"$("$QV_PROBE" spot-tiles "$s")"
+    [ "${#at[@]}" = 3 ] && kinds_at[$s]="${kind[${at[0]}]} ${kind[${at[1]}]} ${kind[${at[2]}]}"
+done
+owned=([1]="" [2]="") blocked=" "
+for i in 0 1 2 3; do
+    p=$((i % 2 + 1)) best="" best_score=-1
+    for s in "${!kinds_at[@]}"; do
+        grep -qw "$s" <<<"$blocked" && continue
+        all="${owned[$p]} ${kinds_at[$s]}" most=0 score=0
+        for k in 1 2 3 4 5; do
+            n=$(grep -ow "$k" <<<"$all" | wc -l)
+            [ "$n" -gt "$most" ] && most=$n
+        done
+        grep -qw 1 <<<"$all" && grep -qw 5 <<<"$all" && score=100
+        score=$((score + most))
+        [ "$score" -gt "$best_score" ] && best=$s best_score=$score
+    done
+    opening_spots[$i]=$best
+    opening_edges[$i]=$("$QV_PROBE" spot-edges "$best" | awk '{print $1}')
+    owned[$p]="${owned[$p]} ${kinds_at[$best]}"
+    blocked="$blocked $best $("$QV_PROBE" spot-neighbours "$best")"
+done
+log "opening spots ${opening_spots[*]}, edges ${opening_edges[*]}"
 play_opening
 shot opened
 check "after the opening player 1 is on turn" on_turn opened 1
@@ -173,6 +201,6 @@ for round in $(seq 1 "$max_rounds"); do
     [ "$traded" = 1 ] && [ "$built" = 1 ] && break
 done
 log "$rolls rolls, $checked_markers markers; cards: $(for q in 1 2; do for k in 1 2 3 4 5; do printf '%s ' "${cards[$q,$k]}"; done; printf '| '; done)"
-[ "$traded" = 1 ] || log "NOTE: no player held four of a kind within $max_rounds rounds: no bank trade"
-[ "$built" = 1 ] || log "NOTE: no player held wood and clay within $max_rounds rounds: no road"
+check "a player held four of a kind within $max_rounds rounds and traded at the bank" [ "$traded" = 1 ]
+check "a player held wood and clay within $max_rounds rounds and built a road" [ "$built" = 1 ]
 finish

@@ -9,12 +9,13 @@ black_bars() { # black_bars SHOT X0 Y0 X1 Y1: the box is all black
     at_least "$(count "$1" "$2" "$3" "$4" "$5" 0 0 0 2)" $((($4 - $2 + 1) * ($5 - $3 + 1)))
 }
 
-# Xvfb on a 16:9 screen: a window covering it, the 5:4 picture in the middle.
-xvfb_display=:93
-Xvfb "$xvfb_display" -screen 0 1600x900x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
+# Xvfb on a 16:9 screen: a window covering it, the 5:4 picture in the middle. It takes a free
+# display of its own choice and names it once it answers.
+Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$out/xvfb.display" >"$out/xvfb.log" 2>&1 &
 xvfb_pid=$!
-trap 'game_stop; kill $xvfb_pid 2>/dev/null' EXIT
-for _ in $(seq 1 50); do xdpyinfo -display "$xvfb_display" >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'game_stop; [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null' EXIT
+for _ in $(seq 1 50); do [ -s "$out/xvfb.display" ] && break; sleep 0.1; done
+xvfb_display=:$(cat "$out/xvfb.display")
 test_display=$DISPLAY
 export DISPLAY=$xvfb_display
 set_view 237 0 1125 900
@@ -34,6 +35,8 @@ if game_launch 3 10 '1600x900+0+0'; then
 fi
 export DISPLAY=$test_display
 kill "$xvfb_pid" 2>/dev/null
+wait "$xvfb_pid" 2>/dev/null
+xvfb_pid="" # its number may be another process's from now on
 
 # Resolution 4 where the server offers no 1600x1200: the three modes it tried are named, and
 # the window covers the 1280x1024 screen.
@@ -52,7 +55,7 @@ set_view 0 0 1280 1024
 if game_launch 3 10 'Quelvane' --window; then
     check "--window: no game mode, nothing on standard error" [ ! -s "$out/game.stderr" ]
     xdotool search --name '^Quelvane$' windowmove 40 30 windowsize 1100 600 windowfocus
-    settle 1.5
+    settle
     read -r wx wy < <(xwininfo -name Quelvane | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
     log "window at $wx,$wy, 1100x600: the picture is 750x600 between bars of 175"
     set_view $((wx + 175)) "$wy" 750 600

@@ -255,8 +255,9 @@ TEST(AssetFiles, GeneratorGivesTheSameBytesEveryRun) {
     }
 }
 
-// The hicolor icons: PNG chunks with valid CRCs, the pixels in stored deflate blocks framed as
-// zlib wants them, transparent corners round an opaque island; the files written match.
+// The hicolor icons: every size as a PNG with chunks of valid CRCs, the pixels in stored deflate
+// blocks framed as zlib wants them, transparent corners round an opaque island; one SVG; the
+// files written match.
 TEST(AssetFiles, IconsAreRgbaPngsInStoredDeflateBlocks) {
     auto crc = [](const unsigned char* p, size_t n) {
         uint32_t c = 0xffffffffu;
@@ -267,12 +268,26 @@ TEST(AssetFiles, IconsAreRgbaPngsInStoredDeflateBlocks) {
         return ~c;
     };
     std::vector<AssetFile> icons = buildIcons();
-    ASSERT_EQ(icons.size(), 2u);
+    std::vector<std::string> paths;
+    for (const AssetFile& icon : icons) paths.push_back(icon.path);
+    std::vector<std::string> want;
+    for (const char* size : {"16", "32", "48", "64", "128", "256"})
+        want.push_back(std::string("hicolor/") + size + "x" + size + "/apps/quelvane.png");
+    want.push_back("hicolor/scalable/apps/quelvane.svg");
+    ASSERT_EQ(paths, want) << "the sizes a software centre and the desktop look for";
     for (const AssetFile& icon : icons) {
         SCOPED_TRACE(icon.path);
         const Bytes& b = icon.bytes;
         EXPECT_TRUE(readFile(std::string(QUELVANE_ICON_DIR) + "/" + icon.path) == b)
             << "icon folder differs";
+        if (icon.path.find(".svg") != std::string::npos) {
+            std::string svg(b.begin(), b.end());
+            EXPECT_NE(svg.find("<svg xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos);
+            EXPECT_NE(svg.find("viewBox=\"0 0 256 256\""), std::string::npos);
+            EXPECT_EQ(svg.find("nan"), std::string::npos);
+            EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+            continue;
+        }
         const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
         ASSERT_GE(b.size(), 8u);
         EXPECT_EQ(std::memcmp(b.data(), signature, 8), 0);

@@ -40,5 +40,6 @@ float beachHeight(float x, float y);
 std::vector<unsigned char> encodePNG(const Image& img, const std::vector<float>& alpha);
 // The desktop icon at size by size pixels: the island on its sea, transparent around it.
 Image iconImage(int size, std::vector<float>& alpha);
-// The icon files by their path in the icon theme ("hicolor/256x256/apps/quelvane.png").
+// The icon files by their path in the icon theme ("hicolor/256x256/apps/quelvane.png"), every
+// size from 16 to 256 pixels and the scalable SVG.
 std::vector<AssetFile> buildIcons();
