@@ -29,7 +29,7 @@ check "... and is gone with nothing left to take back" \
     at_most "$(count taken_back $(box_around 40 panel 74) 255 255 255 60)" 5
 # shellcheck disable=SC2046
 click $(spot_xy 35)
-settle 1
+settle
 shot before
 game_kill
 check "the game is kept in quelvane.sav, a few KB" \
