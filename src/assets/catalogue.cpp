@@ -40,10 +40,10 @@ struct quad_panel {
 };
 
 static const quad_panel quadPanels[] = {
-    {&interface0, 2.5f, 0.2f},    {&interface1, 0.1f, 0.1f},      {&interface2, 0.5f, 0.5f},
-    {&interface3, 0.15f, 0.15f},  {&interface4, 0.22f, 0.1f},     {&interface5, 0.75f, 1.1f},
-    {&interface6, 0.07f, 0.07f},  {&interface7, 0.03f, 0.03f},    {&interface8, 0.6f, 0.75f},
-    {&interfaceW, 5.0f, 5.0f},    {&interfaceOpB, 0.22f, 0.08f},  {&interfaceOp, 0.3f, 0.7f},
+    {&interface0, 2.5f, 0.2f},    {&interface1, 0.1f, 0.1f},     {&interface2, 0.5f, 0.5f},
+    {&interface3, 0.15f, 0.15f},  {&interface4, 0.22f, 0.1f},    {&interface5, 0.75f, 1.1f},
+    {&interface6, 0.07f, 0.07f},  {&interface7, 0.03f, 0.03f},   {&interface8, 0.6f, 0.75f},
+    {&interfaceW, 5.0f, 5.0f},    {&interfaceOpB, 0.22f, 0.08f}, {&interfaceOp, 0.3f, 0.7f},
     {&interfaceWide, 0.3f, 0.1f}, {&interfaceStrip, 0.9f, 0.1f}, {&interfaceScore, 0.5f, 0.31f},
     {&interfaceEnd, 0.9f, 0.6f},
 };

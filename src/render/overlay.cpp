@@ -326,25 +326,44 @@ struct Flow {
 
 static bool placeWord(Flow& f, const char* word, const float* colour) {
     const float width = overlayOutput.smallWidth(word), space = overlayOutput.smallWidth(" ");
-    if (f.x > 0 && f.x + space + width > f.box.width) f.row++, f.x = 0;
-    if (f.row >= f.box.lines) return false;
-    if (f.x > 0) f.x += space;
+    float x = f.x;
+    int row = f.row;
+    if (x > 0 && x + space + width > f.box.width) row++, x = 0;
+    if (row >= f.box.lines || width > f.box.width) return false;
+    if (x > 0) x += space;
     overlayOutput.colour(colour[0], colour[1], colour[2]);
-    overlayOutput.small(f.box.x + f.x, f.box.y + f.line * (f.row + 0.78f), word);
-    f.x += width;
+    overlayOutput.small(f.box.x + x, f.box.y + f.line * (row + 0.78f), word);
+    f.x = x + width, f.row = row;
     return true;
 }
 
+// Words that belong with the next one and never end a line: a seat's name ("Comp. 2"), a
+// count of cards ("+2 Holz"), the roll ("Wurf 8:").
+static bool bindsToNext(const char* word, int n) {
+    return word[0] == '+' || (n == 5 && !std::strncmp(word, "Comp.", 5)) ||
+           (n == 7 && !std::strncmp(word, "Spieler", 7)) ||
+           (n == 4 && !std::strncmp(word, "Wurf", 4));
+}
+
+// Places the text unit by unit; what finds no room is left out, marked by "..." where that fits.
 static void placeWords(Flow& f, const char* text, const float* colour) {
-    char word[64];
+    char unit[64];
     for (const char* at = text; *at;) {
         while (*at == ' ') at++;
         int n = 0;
-        while (at[n] && at[n] != ' ' && n < (int)sizeof word - 1) n++;
+        for (int start = 0;;) {
+            while (at[n] && at[n] != ' ') n++;
+            if (!at[n] || !bindsToNext(at + start, n - start)) break;
+            start = ++n;
+        }
         if (n == 0) break;
-        std::memcpy(word, at, n);
-        word[n] = 0;
-        if (!placeWord(f, word, colour)) return;
+        if (n > (int)sizeof unit - 1) n = (int)sizeof unit - 1;
+        std::memcpy(unit, at, n);
+        unit[n] = 0;
+        if (!placeWord(f, unit, colour)) {
+            placeWord(f, "...", colour);
+            return;
+        }
         at += n;
     }
 }

@@ -124,7 +124,7 @@ TEST_F(Overlay, StatusLineNamesThePlayerInHisTitleColour) {
     resources[4][3] = 2;
     winPoints = 10;
     draw();
-    const Text name = one("Comp. 4");
+    const Text name = all("Comp. 4").front(); // the bar's, before the message line's
     expectColour(name, 1, 0, 1);
     expectAt(name, 13.5f, 95.5f);
     EXPECT_EQ(textAt(15.5f, 101).text, "7");

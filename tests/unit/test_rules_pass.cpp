@@ -2,6 +2,8 @@
 #include "game_test_util.h"
 #include "game/view.h"
 
+#include "game/board.h"
+#include "game/news.h"
 #include "game/rules.h"
 #include "game/switches.h"
 
@@ -152,6 +154,63 @@ TEST(RulesPassClock, TheSameMillisecondRollsTheSameDice) {
     press(PICK_MAIN);
     EXPECT_EQ(zufall1, a);
     EXPECT_EQ(zufall2, b);
+}
+
+// What the message line is told: why a person's press changed nothing, what a roll paid to
+// whom, what the computer did; a press that acts ends a reason shown before.
+TEST(RulesNews, RefusalsRollsAndTheComputersMoves) {
+    setUpGame();
+    startPeople(2);
+    auto personPresses = [](int pick) {
+        queuePress(pick);
+        pass();
+    };
+    personPresses(PICK_NONE);
+    EXPECT_EQ(newsKind, NEWS_REFUSED) << "a click beside every offer";
+    EXPECT_EQ(newsReason, REASON_NO_PLACE);
+    personPresses(spotPick(10));
+    EXPECT_EQ(newsKind, NEWS_NONE) << "the settlement ends the reason";
+    personPresses(PICK_MAIN);
+    EXPECT_EQ(newsKind, NEWS_NONE) << "the main button means nothing here: no reason";
+    personPresses(edgePick(3));
+    playOpening();
+
+    houses[10][SPOT_LEVEL] = CITY, resources[1][0]++;
+    clockMs = clockForRoll(number[spotTiles[10][0]]);
+    press(PICK_MAIN);
+    ASSERT_EQ(newsKind, NEWS_ROLL);
+    EXPECT_EQ(newsSum, zufall);
+    const int kind = model[spotTiles[10][0]];
+    if (kind != DESERT) EXPECT_GE(newsCards[1][kind], 2) << "the city's two cards";
+    int paid = 0;
+    for (int p = 1; p <= 4; p++)
+        for (int k = WOOD; k <= CLAY; k++) paid += newsCards[p][k];
+    int held = 0;
+    for (int p = 1; p <= 2; p++)
+        for (int k = WOOD; k <= CLAY; k++) held += resources[p][k];
+    EXPECT_EQ(paid, held) << "every card paid is told";
+
+    personPresses(PICK_MAIN); // "Handeln"
+    for (int k = WOOD; k <= CLAY; k++) resources[1][k] = 0;
+    personPresses(PICK_IN_PLUS + WOOD);
+    EXPECT_EQ(newsReason, REASON_CARDS);
+    personPresses(PICK_TRADE_GO);
+    EXPECT_EQ(newsReason, REASON_NOTHING_CHOSEN);
+    personPresses(PICK_PARTNERS + 1);
+    EXPECT_EQ(newsReason, REASON_PARTNER) << "not with oneself";
+
+    // A computer's build is told with its seat; a person's is not.
+    playerKI[1] = true;
+    resources[1][WOOD] = resources[1][CLAY] = 1;
+    trade = false, build = true;
+    for (int e = 0; e < NUM_EDGES; e++) {
+        if (!roadAllowed(e)) continue;
+        clickEdge(e);
+        break;
+    }
+    EXPECT_EQ(newsKind, NEWS_MOVE);
+    EXPECT_EQ(newsMove, MOVE_ROAD);
+    EXPECT_EQ(newsSeat, 1);
 }
 
 } // namespace
