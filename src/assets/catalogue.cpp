@@ -13,6 +13,7 @@ obj_type interface0, interface1, interface2, interface3, interface4, interface5;
 obj_type interface6, interface7, interface8, interfaceW, interfaceP, interfaceOpB;
 obj_type interfaceOp;
 obj_type interfaceWide, interfaceStrip, interfaceScore, interfaceEnd;
+obj_type objectRing;
 
 obj_type object;
 obj_type deleteObj;
@@ -27,6 +28,7 @@ obj_type housesV[54];
 obj_type streetsV[72];
 obj_type portV[9];
 obj_type pointerV[20];
+obj_type paidV[19];
 obj_type interfaceV[NUM_INTERFACE_SLOTS];
 
 int sky[7];
@@ -234,8 +236,15 @@ static void buildWater() {
 
 // Loader results are not checked: a missing file leaves an empty mesh or texture name -1,
 // and the game starts all the same.
-static void loadModels() {
-    for (const model_row& row : modelRows) {
+// Models added to the design's, loaded after everything it loads so that its texture names
+// stay as they were.
+static const model_row addedModels[] = {
+    {&objectRing, "models/ring.3ds", "texturen/ring.bmp", nullptr},
+};
+
+static void loadModels(const model_row* rows, int count) {
+    for (int i = 0; i < count; i++) {
+        const model_row& row = rows[i];
         Load3DS(row.record, row.model);
         row.record->texture_id = LoadBMP(row.texture);
         ObjCalcNormals(row.record);
@@ -259,7 +268,8 @@ static void loadPanels() {
 
 void initScene() {
     buildWater();
-    loadModels();
+    loadModels(modelRows, sizeof modelRows / sizeof modelRows[0]);
     loadSky();
     loadPanels();
+    loadModels(addedModels, sizeof addedModels / sizeof addedModels[0]);
 }

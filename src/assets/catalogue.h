@@ -18,6 +18,8 @@ extern obj_type interfaceOp;
 // Panels added to the design's interface: a button wider by half for longer labels, the
 // message strip above the bar, the scoreboard and the end screen.
 extern obj_type interfaceWide, interfaceStrip, interfaceScore, interfaceEnd;
+// Added to the design's models: the ring that marks a tile the roll paid for.
+extern obj_type objectRing;
 
 extern obj_type object;    // scratch record of ObjLoad
 extern obj_type deleteObj; // the empty record that hides a slot
@@ -36,6 +38,7 @@ extern obj_type housesV[54];  // settlement spots
 extern obj_type streetsV[72]; // road edges
 extern obj_type portV[9];     // harbour signs
 extern obj_type pointerV[20]; // roll markers 0-18, fixed white marker 19
+extern obj_type paidV[19];    // the ring on each tile the roll paid for
 extern obj_type interfaceV[NUM_INTERFACE_SLOTS]; // interface panels
 
 extern int sky[7];             // texture names: water, bottom, top, sides 3, 4, 2, 1

@@ -37,8 +37,12 @@ static void payProduction() {
 void showRoll() {
     interfaceV[SLOT_DIE1] = diceShown ? diceV[zufall1 - 1] : deleteObj;
     interfaceV[SLOT_DIE2] = diceShown ? diceV[zufall2 - 1] : deleteObj;
-    for (int t = 0; t < NUM_TILES; t++)
-        pointerV[t] = diceShown && number[t] == zufall ? interfaceP : deleteObj;
+    // The marker hangs over every tile with the number; the ring lies on those that produce.
+    for (int t = 0; t < NUM_TILES; t++) {
+        const bool rolled = diceShown && number[t] == zufall;
+        pointerV[t] = rolled ? interfaceP : deleteObj;
+        showMesh(&paidV[t], rolled && model[t] != DESERT ? objectRing : deleteObj);
+    }
 }
 
 void rollDice() {

@@ -4,6 +4,7 @@
 #include "assets/catalogue.h"
 #include "draw_local.h"
 #include "game/picks.h"
+#include "game/state.h"
 #include "layout.h"
 
 void drawSpots() {
@@ -43,6 +44,14 @@ void drawHarbourSigns() {
     for (int i = 0; i < 9; i++) drawBillboard(positionW[i], portV[i], 2);
 }
 
+// The rings lie on their tiles, the markers hang above them.
 void drawRollMarkers() {
+    for (int i = 0; i < NUM_TILES; i++) {
+        glPushMatrix();
+        glTranslatef(positionM[i][0], positionM[i][1], positionM[i][2]);
+        glBindTexture(GL_TEXTURE_2D, (GLuint)paidV[i].texture_id);
+        drawMesh(paidV[i]);
+        glPopMatrix();
+    }
     for (int i = 0; i < 20; i++) drawBillboard(positionP[i], pointerV[i], 1);
 }

@@ -29,12 +29,12 @@ void emptyScene() {
         &object11,      &object12,       &objectB1,       &objectB2,     &objectB3,   &objectB4,
         &objectB5,      &objectB6,       &objectB7,       &objectB8,     &objectB9,   &objectB10,
         &objectB11,     &objectB12,      &object,         &deleteObj,    &interfaceW, &interfaceOp,
-        &interfaceWide, &interfaceStrip, &interfaceScore, &interfaceEnd, &interface0, &interface1,
-        &interface2,    &interface3,     &interface4,     &interface5,   &interface6, &interface7,
-        &interface8,    &interfaceP,     &interfaceOpB};
+        &interfaceWide, &interfaceStrip, &interfaceScore, &interfaceEnd, &objectRing, &interface0,
+        &interface1,    &interface2,     &interface3,     &interface4,   &interface5, &interface6,
+        &interface7,    &interface8,     &interfaceP,     &interfaceOpB};
     for (obj_type* r : prototypes) *r = none;
     empty(buildV), empty(tradeV), empty(diceV), empty(playerV), empty(modelV);
-    empty(housesV), empty(streetsV), empty(portV), empty(pointerV), empty(interfaceV);
+    empty(housesV), empty(streetsV), empty(portV), empty(pointerV), empty(paidV), empty(interfaceV);
     buildPanels();
     std::memset(water, 0, sizeof water);
     std::memset(sky, 0, sizeof sky);

@@ -11,7 +11,7 @@
 
 static const char* const modelFiles[] = {"strand",   "wald",  "schaf",  "weizenfeld",
                                          "berg",     "lehm",  "wueste", "hafen",
-                                         "siedlung", "stadt", "weg"};
+                                         "siedlung", "stadt", "weg",    "ring"};
 
 static const char* const textureFiles[] = {
     "sand",     "wald",      "schaf",     "weizenfeld", "berg",      "lehm",     "wueste",
@@ -21,7 +21,7 @@ static const char* const textureFiles[] = {
     "side2",    "side3",     "side4",     "karten1",    "karten2",   "karten3",  "karten4",
     "karten5",  "3zu1",      "gui",       "knopf2",     "minus",     "plus",     "bauen",
     "wuerfel1", "wuerfel2",  "wuerfel3",  "wuerfel4",   "wuerfel5",  "wuerfel6", "handelgui",
-    "waehlgui", "weiss",     "meldung",   "punkte",     "ende"};
+    "waehlgui", "weiss",     "meldung",   "punkte",     "ende",      "ring"};
 static const int textureFileCount = sizeof(textureFiles) / sizeof(textureFiles[0]);
 
 // Which file each uploaded texture name came from: every test picture is coloured by the
@@ -109,12 +109,13 @@ static const textured texturedRecords[] = {
     {&interfaceOp, "waehlgui"},  {&interfaceP, "spieler1"},
 };
 
-// The design's pictures take the names 0-76; the panels added later follow them.
+// The design's pictures take the names 0-76; the panels and models added later follow them.
 TEST_F(CatalogueTest, EveryFilePresentGivesNamesZeroToSeventySixInTableOrder) {
     init();
     EXPECT_EQ("", errors);
-    EXPECT_EQ(79, num_texture);
-    ASSERT_EQ(80u, uploadedFrom.size());
+    EXPECT_EQ(80, num_texture);
+    ASSERT_EQ(81u, uploadedFrom.size());
+    EXPECT_EQ("ring", fileOf(objectRing));
     EXPECT_EQ("meldung", fileOf(interfaceStrip));
     EXPECT_EQ("ende", fileOf(interfaceEnd));
     EXPECT_EQ(interface4.texture_id, interfaceWide.texture_id) << "the wide button's picture";
@@ -154,7 +155,7 @@ TEST_F(CatalogueTest, MissingTextureLeavesMinusOneAndAllOtherNamesAlone) {
     init();
     EXPECT_EQ(3u, std::count(errors.begin(), errors.end(), '\n')) << errors;
     EXPECT_NE(std::string::npos, errors.find("Texture not found: texturen/karten3.bmp"));
-    EXPECT_EQ(79, num_texture);
+    EXPECT_EQ(80, num_texture);
     EXPECT_EQ(-1, portV[6].texture_id);
     EXPECT_EQ(-1, interfaceV[3].texture_id);
     EXPECT_EQ(-1, tradeV[2].texture_id);
@@ -246,7 +247,7 @@ TEST(GameAssetsTest, RunFolderFilesAllLoad) {
     initScene();
     ::testing::internal::GetCapturedStdout();
     EXPECT_EQ("", ::testing::internal::GetCapturedStderr());
-    EXPECT_EQ(80, uploaded);
+    EXPECT_EQ(81, uploaded);
     const obj_type* models[] = {&objectF0, &objectF1, &objectF2, &objectF3, &objectF4, &objectF5,
                                 &objectF6, &objectF7, &object1,  &object5,  &object9};
     for (const obj_type* m : models) {

@@ -181,9 +181,7 @@ TEST(RulesNews, RefusalsRollsAndTheComputersMoves) {
     ASSERT_EQ(newsKind, NEWS_ROLL);
     EXPECT_EQ(newsSum, zufall);
     const int kind = model[spotTiles[10][0]];
-    if (kind != DESERT) {
-        EXPECT_GE(newsCards[1][kind], 2) << "the city's two cards";
-    }
+    if (kind != DESERT) { EXPECT_GE(newsCards[1][kind], 2) << "the city's two cards"; }
     int paid = 0;
     for (int p = 1; p <= 4; p++)
         for (int k = WOOD; k <= CLAY; k++) paid += newsCards[p][k];

@@ -33,6 +33,7 @@ Mesh harbourPiece();
 Mesh settlementPiece();
 Mesh cityPiece();
 Mesh roadPiece();
+Mesh paidRing();
 // Local height of the beach base's top surface at board position (x, y).
 float beachHeight(float x, float y);
 

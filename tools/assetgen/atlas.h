@@ -35,7 +35,7 @@ const int PIECE_TEX = 256;
 inline Rect pieceCell(int col, int row) {
     return atlasCell(col, row, 4, PIECE_TEX);
 }
-enum { P_WALL, P_WINDOW, P_DOOR, P_ROOF, P_STONE, P_WOOD, P_PLANKS, P_FLAG };
+enum { P_WALL, P_WINDOW, P_DOOR, P_ROOF, P_STONE, P_WOOD, P_PLANKS, P_FLAG, P_GOLD };
 inline Rect piece(int k) {
     return pieceCell(k % 4, k / 4);
 }

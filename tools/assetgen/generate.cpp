@@ -49,5 +49,7 @@ std::vector<AssetFile> buildAllAssets() {
     texture(out, "meldung", messageStripTexture());
     texture(out, "punkte", scoreboardTexture());
     texture(out, "ende", endScreenTexture());
+    model(out, "ring", paidRing());
+    texture(out, "ring", paidRingTexture());
     return out;
 }

@@ -604,12 +604,28 @@ Mesh cityPiece() {
     addQuad(m, p[3], p[0], p[4], p[7], piece(P_WINDOW));
     addFrustum(m, tx, ty, 13.0f, 13.6f, th * 1.414f + 0.5f, th * 1.414f + 0.5f, 4, piece(P_STONE),
                piece(P_ROOF), PI_F / 4);
-    addFrustum(m, tx, ty, 13.6f, 18.5f, th * 1.414f + 0.3f, 0, 4, piece(P_ROOF), piece(P_ROOF),
+    addFrustum(m, tx, ty, 13.6f, 18.5f, th * 1.414f + 0.3f, 0, 4, piece(P_GOLD), piece(P_GOLD),
                PI_F / 4);
     addFrustum(m, tx, ty, 18.3f, 21.5f, 0.12f, 0.1f, 4, piece(P_WOOD), piece(P_WOOD));
     float f0[3] = {tx, ty, 21.4f}, f1[3] = {tx + 2.4f, ty, 20.6f}, f2[3] = {tx, ty, 19.8f};
     addTri(m, f2, f1, f0, piece(P_FLAG));
     addTri(m, f1, f2, f0, piece(P_FLAG));
+    return m;
+}
+
+// A flat hexagonal band just inside a tile's edge, floating over the land: the mark of a tile
+// the roll paid for. Its corners point along +-x like the tiles'.
+Mesh paidRing() {
+    Mesh m;
+    const float outer = hexRadius - 1.2f, inner = hexRadius - 4.2f, z = 1.5f;
+    for (int k = 0; k < 6; k++) {
+        const float a0 = k * PI_F / 3, a1 = (k + 1) * PI_F / 3;
+        float p[4][3] = {{outer * std::cos(a0), outer * std::sin(a0), z},
+                         {outer * std::cos(a1), outer * std::sin(a1), z},
+                         {inner * std::cos(a1), inner * std::sin(a1), z},
+                         {inner * std::cos(a0), inner * std::sin(a0), z}};
+        addQuad(m, p[0], p[1], p[2], p[3], Rect{0, 0, 1, 1});
+    }
     return m;
 }
 

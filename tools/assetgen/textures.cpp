@@ -399,13 +399,36 @@ Image pieceTexture(int p) {
         }
     pieceBox(P_FLAG, x0, y0);
     fillBox(img, x0, y0, x0 + 64, y0 + 64, mixc(pc, rgb(255, 255, 255), 0.1f));
+    // gilded tiles, for the city's tower: what tells a city from a settlement from above
+    pieceBox(P_GOLD, x0, y0);
+    for (int y = y0; y < y0 + 64; y++)
+        for (int x = x0; x < x0 + 64; x++) {
+            int row = (y - y0) / 8, off = (row % 2) * 4;
+            float shade = 0.8f + 0.3f * ((y - y0) % 8) / 8.0f;
+            if ((x - x0 + off) % 8 == 0) shade *= 0.7f;
+            img.at(x, y) = mulc(rgb(240, 196, 60), shade);
+        }
     return img;
 }
 
-// Build offers show the plain player colour; any texture coordinate gives the same tone.
+// Build offers are pale and striped in the player colour, unlike any piece built: diagonal
+// stripes that repeat across the texture, so any texture coordinate shows the same pattern.
 Image plainPlayerTexture(int p) {
-    Image img(64, 64, playerColour(p));
-    grain(img, 0, 0, 64, 64, 0.08f, 8, 1900 + p, 8);
+    Col pc = playerColour(p), pale = mixc(pc, rgb(255, 255, 255), 0.62f);
+    Image img(64, 64, pale);
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x++)
+            if ((x + y) % 16 < 6) img.at(x, y) = pc;
+    grain(img, 0, 0, 64, 64, 0.06f, 8, 1900 + p, 8);
+    return img;
+}
+
+// The ring round a tile the roll paid for: a bright gold that reads on every terrain.
+Image paidRingTexture() {
+    Image img(64, 64);
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x++)
+            img.at(x, y) = mixc(rgb(255, 215, 60), rgb(255, 245, 170), y / 63.0f);
     return img;
 }
 

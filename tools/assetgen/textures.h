@@ -26,3 +26,4 @@ Image optionsPanelTexture();
 Image messageStripTexture();
 Image scoreboardTexture();
 Image endScreenTexture();
+Image paidRingTexture();
