@@ -10,7 +10,6 @@
 #include "platform/platform.h"
 #include "app/shell.h"
 #include "config/ConfigFile.h"
-#include "game/idle.h"
 #include "game/rules.h"
 #include "game/state.h"
 #include "input/input.h"
@@ -99,7 +98,8 @@ int main(int argc, char** argv) {
     glutMotionFunc(mouseMotion);
     glutSpecialFunc(key2);
     glutKeyboardFunc(key);
-    glutIdleFunc(idle);
+    glutWindowStatusFunc(windowStatus);
+    glutIdleFunc(passWhenDue);
     glutMainLoop();
     return 0;
 }

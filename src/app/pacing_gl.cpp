@@ -1,11 +1,15 @@
-// Frame pacing: the swap interval where the driver offers one, else the pass's own wait.
+// Frame pacing and rest: the swap interval or the game's own beat, the rest between passes.
 #include <GL/freeglut.h>
 #include <GL/glx.h>
+
+#include <sys/select.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "app/shell.h"
+#include "game/frames.h"
+#include "game/idle.h"
 #include "game/state.h"
 
 static bool listed(const char* extensions, const char* name) {
@@ -67,4 +71,27 @@ void startFramePacing() {
         std::printf("Quelvane: frames paced to %d Hz by the game\n", hz);
     else
         std::printf("Quelvane: frames paced to %d Hz by the swap\n", hz);
+}
+
+// Returns after us microseconds, or as soon as input or any other event comes from the X
+// server, which the main loop then hands to its callbacks before the next pass.
+static void restForEvents(int us) {
+    Display* display = glXGetCurrentDisplay();
+    if (!display || XPending(display)) return;
+    const int connection = ConnectionNumber(display);
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(connection, &readable);
+    timeval wait = {us / 1000000, us % 1000000};
+    select(connection + 1, &readable, nullptr, nullptr, &wait);
+}
+
+void passWhenDue() {
+    const int us = timeToNextPass(glutGet(GLUT_ELAPSED_TIME));
+    if (us > 0) restForEvents(us);
+    idle();
+}
+
+void windowStatus(int state) {
+    showWindow(state == GLUT_FULLY_RETAINED || state == GLUT_PARTIALLY_RETAINED);
 }

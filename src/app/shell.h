@@ -18,6 +18,12 @@ void init();
 void installWindowHooks();
 
 // Keeps the game from drawing more frames than the display shows: a swap interval of one
-// where the driver offers it, else framePeriodUs for the pass's wait. Needs the window's
+// where the driver offers it, else framePeriodUs for the pass to keep. Needs the window's
 // context current.
 void startFramePacing();
+
+// The idle callback: rests until a pass has work (the next water step, the computer's next
+// move, a frame the display period held back), waking early for input, then runs the pass.
+void passWhenDue();
+// The window-status callback: a hidden or wholly covered window asks for no frames.
+void windowStatus(int state);

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "app/shell.h"
 #include "assets/catalogue.h"
+#include "game/frames.h"
 #include "game/state.h"
 #include "render/draw.h"
 
@@ -62,6 +63,7 @@ void resize(int w, int h) {
     applyFrustum();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    wantFrame();
 }
 
 void openWindow(bool fullScreen) {

@@ -2,6 +2,7 @@
 #include "input.h"
 
 #include "platform/platform.h"
+#include "game/frames.h"
 #include "game/state.h"
 #include "game/switches.h"
 
@@ -41,7 +42,7 @@ void key(unsigned char c, int, int) {
     default:
         break;
     }
-    platform.postRedisplay();
+    wantFrame();
 }
 
 void key2(int code, int, int) {
@@ -64,7 +65,7 @@ void key2(int code, int, int) {
     default:
         break;
     }
-    platform.postRedisplay();
+    wantFrame();
 }
 
 // Drags are absolute: the value at the press plus the whole way moved since.
@@ -80,4 +81,5 @@ void mouseMotion(int x, int y) {
         if (zoom < zDistance) zoom = zDistance;
         if (zoom > zBorder) zoom = zBorder;
     }
+    if (rButtonDown || mButtonDown) wantFrame();
 }

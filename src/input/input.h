@@ -11,7 +11,7 @@ enum { SPECIAL_F2 = 2, SPECIAL_F3 = 3, SPECIAL_F4 = 4, SPECIAL_LEFT = 100, SPECI
 enum { PICK_BUFFER_WORDS = 512 };
 
 // GLUT callbacks. mouse makes the selection pass when mouseButton asks for one and queues
-// its pick for the pass.
+// its pick for the pass; the keys and the drags note the frame their change needs.
 void mouse(int button, int state, int x, int y);
 void mouseMotion(int x, int y);
 void key(unsigned char key, int x, int y);

@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 
 static int steadyMilliseconds() {
     using namespace std::chrono;
@@ -17,12 +16,9 @@ static void exitNow(int status) {
 }
 static void noSwitch(bool) {}
 static void noUpload(int, int, int, const unsigned char*) {}
-static void sleepNow(int us) {
-    std::this_thread::sleep_for(std::chrono::microseconds(us));
-}
 
-const PlatformHooks headlessPlatform = {steadyMilliseconds, noRedisplay, exitNow, noSwitch,
-                                        noSwitch,           noUpload,    sleepNow};
+const PlatformHooks headlessPlatform = {steadyMilliseconds, noRedisplay, exitNow,
+                                        noSwitch,           noSwitch,    noUpload};
 PlatformHooks platform = headlessPlatform;
 
 void sysErrorBox(const char* text, const char* file) {

@@ -13,7 +13,6 @@ struct PlatformHooks {
     void (*setWireFrame)(bool on);
     // Uploads an RGBA image as mip-mapped texture `name` and leaves it bound.
     void (*uploadTexture)(int name, int width, int height, const unsigned char* rgba);
-    void (*sleepMicroseconds)(int us); // returns after at least us microseconds
 };
 
 extern const PlatformHooks headlessPlatform; // what platform holds until a window exists

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "assets/catalogue.h"
+#include "game/frames.h"
 #include "game/state.h"
 #include "platform/platform.h"
 
@@ -35,6 +36,7 @@ void emptyScene() {
 class FreshStart : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override {
         resetGameState();
+        resetFrames();
         platform = headlessPlatform;
         num_texture = -1;
         emptyScene();
