@@ -60,6 +60,28 @@ static bool swapWaits(int periodUs) {
     return (glutGet(GLUT_ELAPSED_TIME) - start) * 1000 >= 3 * periodUs;
 }
 
+// Two frames of different colour and depth: after the second swap the back buffer still
+// holds the second where the swap copies it out, the first or nothing where it flips.
+static bool swapKeepsBuffers() {
+    const GLfloat colour[2][4] = {{0.25f, 0.5f, 0.75f, 1}, {0.75f, 0.5f, 0.25f, 1}};
+    for (const GLfloat* c : colour) {
+        glClearColor(c[0], c[1], c[2], c[3]);
+        glClearDepth(c[0]);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glutSwapBuffers();
+    }
+    glFinish();
+    GLubyte pixel[4] = {0, 0, 0, 0};
+    GLfloat depth = 0;
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    glReadPixels(0, 0, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    glClearColor(1, 1, 1, 1);
+    glClearDepth(1);
+    return pixel[0] > 180 && pixel[0] < 200 && pixel[2] > 55 && pixel[2] < 75 && depth > 0.74f &&
+           depth < 0.76f;
+}
+
 // The display mode's refresh rate; a window without one is taken to show 60 frames.
 void startFramePacing() {
     int hz =
@@ -71,6 +93,8 @@ void startFramePacing() {
         std::printf("Quelvane: frames paced to %d Hz by the game\n", hz);
     else
         std::printf("Quelvane: frames paced to %d Hz by the swap\n", hz);
+    buffersKept = swapKeepsBuffers();
+    if (buffersKept) std::printf("Quelvane: the sea's steps are drawn over the kept frame\n");
 }
 
 // Returns after us microseconds, or as soon as input or any other event comes from the X

@@ -26,9 +26,16 @@ static void clearFrame() {
     glDisable(GL_SCISSOR_TEST);
 }
 
+bool buffersKept;
+
 void display() {
-    clearFrame();
-    draw(GL_RENDER);
+    if (onlySeaMoved && buffersKept && seaAloneRedrawable()) {
+        drawSeaAgain();
+    } else {
+        clearFrame();
+        draw(GL_RENDER);
+    }
+    onlySeaMoved = false;
     glFlush();
     glutSwapBuffers();
 }

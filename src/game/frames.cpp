@@ -9,21 +9,26 @@ int frameRequests;
 bool windowShown = true;
 bool passChanged;
 bool seaMoved;
+bool onlySeaMoved;
+static bool sceneChanged; // a change other than the sea's since the last frame asked for
 
 void resetFrames() {
     frameRequests = 0;
     windowShown = true;
     passChanged = false;
     seaMoved = false;
+    onlySeaMoved = sceneChanged = false;
 }
 
 void wantFrame() {
     frameRequests++;
+    sceneChanged = true;
+    onlySeaMoved = false;
 }
 
 void wantSeaFrame() {
     seaMoved = true;
-    wantFrame();
+    frameRequests++;
 }
 
 bool seaWaits() {
@@ -57,7 +62,8 @@ void endPass(int t, bool changed) {
     if (changed) wantFrame();
     if (!frameWaiting() || !takeFrameBeat(t * 1000LL)) return;
     frameRequests = 0;
-    seaMoved = false;
+    onlySeaMoved = !sceneChanged;
+    seaMoved = sceneChanged = false;
     countFrame(t);
     platform.postRedisplay();
 }

@@ -13,8 +13,11 @@ extern bool windowShown;
 extern bool passChanged;
 // A water step waits for the frame that shows it.
 extern bool seaMoved;
+// Nothing but the sea moved since the frame before the one asked for: the drawing may keep
+// that frame and redraw the sea alone. Any other change clears it, and so does the drawing.
+extern bool onlySeaMoved;
 
-// Puts the four above back to their start values.
+// Puts the five above back to their start values.
 void resetFrames();
 
 // Notes a visible change: the camera, a switch, a panel, the board, a text.
