@@ -1,11 +1,14 @@
 // Mouse buttons: a person's presses for the pass, the computer's pace and the drag anchors.
 #include "input.h"
 
+#include "game/frames.h"
 #include "game/state.h"
 
+// The pace shows as the speed marks of a computer turn.
 static void setPace(bool fast) {
     kiWait1 = fast ? 500 : 1500;
     kiWait2 = fast ? 1000 : 3000;
+    if (fastForward != fast) wantFrame();
     fastForward = fast;
 }
 

@@ -133,6 +133,10 @@ TEST(RulesFrames, OnlyForChangesHeldToTheDisplayNoneWhileHidden) {
     pass();
     EXPECT_EQ(redisplays, expected);
     EXPECT_EQ(timeToNextPass(clockMs), 40 * 1000) << "the sea before the computer's roll";
+    mouseButton(MOUSE_LEFT, MOUSE_PRESS, 10, 10); // its pace, shown as the speed marks
+    pass();
+    EXPECT_EQ(redisplays, ++expected);
+    mouseButton(MOUSE_LEFT, MOUSE_RELEASE, 10, 10);
     kiTurn = 0;
 
     framePeriodUs = 10000; // a 100 Hz display: changes in one period share a frame
