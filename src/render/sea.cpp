@@ -55,16 +55,21 @@ static void cutAtWalls() {
     farY = std::fmin(water[0][1][1], centreY + inside);
 }
 
-// The lines across the strip between the bands, from the near cut to the far one.
-enum { MAX_LINES = 2 * WIDTHS };
+// The lines across the strip between the bands, from the near cut to the far one: where the
+// widths change and where the hole begins and ends.
+enum { MAX_LINES = 2 * WIDTHS + 2 };
 static float lineY[MAX_LINES];
 static int lineCount;
 
 static void placeLines() {
+    float from[WIDTHS];
+    int n = 0;
+    from[n++] = seaHoleHalfY; // within the narrowest pieces, on their rows
+    for (int k = 1; k < WIDTHS; k++) from[n++] = pieceWidths[k].from;
     lineCount = 0;
     lineY[lineCount++] = nearY;
-    for (int k = WIDTHS - 1; k > 0; k--) lineY[lineCount++] = centreY - pieceWidths[k].from;
-    for (int k = 1; k < WIDTHS; k++) lineY[lineCount++] = centreY + pieceWidths[k].from;
+    for (int k = n - 1; k >= 0; k--) lineY[lineCount++] = centreY - from[k];
+    for (int k = 0; k < n; k++) lineY[lineCount++] = centreY + from[k];
     lineY[lineCount++] = farY;
 }
 
@@ -96,8 +101,14 @@ static int addCorner(float x, float y) {
     return v;
 }
 
+static bool inHole(int v) {
+    return seaVertices[v][0] >= water[SEA_HOLE_FIRST_ROW][0][0] &&
+           seaVertices[v][0] <= water[SEA_HOLE_LAST_ROW][0][0] &&
+           std::fabs(seaVertices[v][1] - centreY) <= seaHoleHalfY;
+}
+
 static void addTriangle(int a, int b, int c) {
-    if (seaTriangleCount >= MAX_SEA_TRIANGLES) return;
+    if (seaTriangleCount >= MAX_SEA_TRIANGLES || (inHole(a) && inHole(b) && inHole(c))) return;
     unsigned short* t = seaTriangles[seaTriangleCount++];
     t[0] = (unsigned short)a, t[1] = (unsigned short)b, t[2] = (unsigned short)c;
 }

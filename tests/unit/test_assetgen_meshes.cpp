@@ -2,6 +2,7 @@
 // clear spots and edges, the beach under the land, harbours facing the sea, piece sizes.
 #include "assetgen.h"
 #include "assets/mesh.h"
+#include "render/sea.h"
 
 #include <gtest/gtest.h>
 
@@ -291,6 +292,13 @@ TEST(AssetMeshes, BeachLiesUnderTheLandAndRunsOutIntoTheSea) {
         EXPECT_LT(dry, 10) << "angle " << k * 5;
         EXPECT_LT(topAt(beach, 235 * cx, 235 * cy), -4) << "angle " << k * 5;
     }
+    // over the hole the drawing leaves in the sea, the sand stays above the highest wave
+    const float holeLow = 5.6f * SEA_HOLE_FIRST_ROW - 4.5f - 2000;
+    const float holeHigh = 5.6f * SEA_HOLE_LAST_ROW - 4.5f - 2000;
+    for (float y = -seaHoleHalfY; y <= seaHoleHalfY; y += 2)
+        for (float x = holeLow; x <= holeHigh; x += 2) {
+            EXPECT_GT(topAt(beach, x, y), -2) << x << ", " << y;
+        }
 }
 
 TEST(AssetMeshes, HarboursRunFromTheShoreIntoTheSea) {
