@@ -10,7 +10,6 @@
 #include "platform/platform.h"
 #include "app/shell.h"
 #include "config/ConfigFile.h"
-#include "game/idle.h"
 #include "game/rules.h"
 #include "game/save.h"
 #include "game/state.h"
@@ -134,7 +133,8 @@ int main(int argc, char** argv) {
     glutMotionFunc(mouseMotion);
     glutSpecialFunc(key2);
     glutKeyboardFunc(key);
-    glutIdleFunc(idle);
+    glutWindowStatusFunc(windowStatus);
+    glutIdleFunc(passWhenDue);
     glutMainLoop();
     return 0;
 }

@@ -1,12 +1,17 @@
-// Frame pacing: the swap interval where the driver offers one, else the pass's own wait.
+// Frame pacing and rest: the swap interval or the game's own beat, the rest between passes.
 #include <GL/freeglut.h>
 #include <GL/glx.h>
+
+#include <sys/select.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "app/shell.h"
 #include "game/view.h"
+#include "game/frames.h"
+#include "game/idle.h"
+#include "game/state.h"
 
 static bool listed(const char* extensions, const char* name) {
     const size_t length = std::strlen(name);
@@ -56,6 +61,28 @@ static bool swapWaits(int periodUs) {
     return (glutGet(GLUT_ELAPSED_TIME) - start) * 1000 >= 3 * periodUs;
 }
 
+// Two frames of different colour and depth: after the second swap the back buffer still
+// holds the second where the swap copies it out, the first or nothing where it flips.
+static bool swapKeepsBuffers() {
+    const GLfloat colour[2][4] = {{0.25f, 0.5f, 0.75f, 1}, {0.75f, 0.5f, 0.25f, 1}};
+    for (const GLfloat* c : colour) {
+        glClearColor(c[0], c[1], c[2], c[3]);
+        glClearDepth(c[0]);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glutSwapBuffers();
+    }
+    glFinish();
+    GLubyte pixel[4] = {0, 0, 0, 0};
+    GLfloat depth = 0;
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    glReadPixels(0, 0, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    glClearColor(1, 1, 1, 1);
+    glClearDepth(1);
+    return pixel[0] > 180 && pixel[0] < 200 && pixel[2] > 55 && pixel[2] < 75 && depth > 0.74f &&
+           depth < 0.76f;
+}
+
 // The display mode's refresh rate; a window without one is taken to show 60 frames.
 void startFramePacing() {
     int hz =
@@ -67,4 +94,29 @@ void startFramePacing() {
         std::printf("Quelvane: frames paced to %d Hz by the game\n", hz);
     else
         std::printf("Quelvane: frames paced to %d Hz by the swap\n", hz);
+    buffersKept = swapKeepsBuffers();
+    if (buffersKept) std::printf("Quelvane: the sea's steps are drawn over the kept frame\n");
+}
+
+// Returns after us microseconds, or as soon as input or any other event comes from the X
+// server, which the main loop then hands to its callbacks before the next pass.
+static void restForEvents(int us) {
+    Display* display = glXGetCurrentDisplay();
+    if (!display || XPending(display)) return;
+    const int connection = ConnectionNumber(display);
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(connection, &readable);
+    timeval wait = {us / 1000000, us % 1000000};
+    select(connection + 1, &readable, nullptr, nullptr, &wait);
+}
+
+void passWhenDue() {
+    const int us = timeToNextPass(glutGet(GLUT_ELAPSED_TIME));
+    if (us > 0) restForEvents(us);
+    idle();
+}
+
+void windowStatus(int state) {
+    showWindow(state == GLUT_FULLY_RETAINED || state == GLUT_PARTIALLY_RETAINED);
 }

@@ -1,7 +1,12 @@
 // The application shell: the window's display and reshape callbacks, GL state and hooks.
 #pragma once
 
+// Draws a whole frame, or over the last one only what the sea's step changed, where the
+// buffers are kept from frame to frame and nothing else moved (onlySeaMoved).
 void display();
+// The colour and depth buffers hold the last frame after the swap, as where the swap copies
+// (software rendering); found by startFramePacing, set by whoever draws without it.
+extern bool buffersKept;
 // The viewport follows the window: the whole of it in game mode, as the mode was chosen for
 // the game; in a window the largest 5:4 part of it, centred, with black bars beside it.
 void resize(int w, int h);
@@ -18,6 +23,12 @@ void init();
 void installWindowHooks();
 
 // Keeps the game from drawing more frames than the display shows: a swap interval of one
-// where the driver offers it, else framePeriodUs for the pass's wait. Needs the window's
-// context current.
+// where the driver offers it, else framePeriodUs for the pass to keep; and finds whether the
+// buffers are kept (buffersKept). Needs the window's context current.
 void startFramePacing();
+
+// The idle callback: rests until a pass has work (the next water step, the computer's next
+// move, a frame the display period held back), waking early for input, then runs the pass.
+void passWhenDue();
+// The window-status callback: a hidden or wholly covered window asks for no frames.
+void windowStatus(int state);

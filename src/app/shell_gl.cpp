@@ -5,6 +5,8 @@
 #include "app/shell.h"
 #include "assets/catalogue.h"
 #include "game/view.h"
+#include "game/frames.h"
+#include "game/state.h"
 #include "render/draw.h"
 
 bool windowed;
@@ -25,9 +27,16 @@ static void clearFrame() {
     glDisable(GL_SCISSOR_TEST);
 }
 
+bool buffersKept;
+
 void display() {
-    clearFrame();
-    draw(GL_RENDER);
+    if (onlySeaMoved && buffersKept && seaAloneRedrawable()) {
+        drawSeaAgain();
+    } else {
+        clearFrame();
+        draw(GL_RENDER);
+    }
+    onlySeaMoved = false;
     glFlush();
     glutSwapBuffers();
 }
@@ -62,6 +71,7 @@ void resize(int w, int h) {
     applyFrustum();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    wantFrame();
 }
 
 void openWindow(bool fullScreen) {

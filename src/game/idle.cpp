@@ -1,5 +1,6 @@
 // The per-frame pass and the dispatch of one command per press.
 #include "idle.h"
+#include "frames.h"
 #include "ki.h"
 #include "news.h"
 #include "picks.h"
@@ -139,22 +140,39 @@ static bool takePress() {
     return true;
 }
 
+static bool requestWaiting() {
+    return buildFT || redraw || playerCheck || tradeCheck || tradeModus;
+}
+
+bool workWaiting() {
+    return pressCount > 0 || (lButtonDown && !lButtonOneTime) || requestWaiting();
+}
+
+// A computer step that acted moved on to another step or stamped the start of a pause.
+static bool computerStep(int t) {
+    const int step = kiTurn, stamp = kiTime;
+    kiStep(t);
+    return kiTurn != step || kiTime != stamp;
+}
+
 void idle() {
     int t = platform.milliseconds();
     srand(t);
 
     const bool personsPress = pressCount > 0 && kiTurn == 0;
+    // What the last pass's computer step asked for is served here, and shows.
+    bool changed = requestWaiting();
     if (takePress()) {
         if (personsPress) newsPressTaken();
         dispatch();
         buildOnBoard();
+        changed = true;
     }
 
-    countFrame(t);
-    waterStep(t);
+    if (!seaWaits() && waterStep(t)) wantSeaFrame();
     if (tradeModus) computeHarbourRates();
     if (tradeCheck) applyTradeChange();
-    if (kiTurn > 0) kiStep(t);
+    if (kiTurn > 0) changed |= computerStep(t);
     if (playerCheck) openingTurnChange();
     if (redraw) refreshPieces();
     if (buildFT) showBuildOffers();
@@ -162,6 +180,5 @@ void idle() {
     showAddedButtons();
     keepGame(t);
 
-    paceFrame();
-    platform.postRedisplay();
+    endPass(t, changed);
 }

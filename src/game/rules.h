@@ -96,9 +96,5 @@ void endTurn();           // "Naechster": victory test, then the next seat
 void openingTurnChange(); // after each opening road; clears playerCheck
 
 // Pass clock effects, at pass time t (ms)
-void countFrame(int t); // while fps is on
-void waterStep(int t);  // one wave step when it is due
-// Before a pass asks for its frame: sleeps until the frame is due when frames would come
-// faster than one per framePeriodUs, so the display's rate is not exceeded. The pass clock is
-// only read, never held back; a pass that comes late goes at once.
-void paceFrame();
+void countFrame(int t); // a frame asked for, while fps is on
+bool waterStep(int t);  // one wave step when it is due; true when it took one

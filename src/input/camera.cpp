@@ -3,6 +3,8 @@
 
 #include "platform/platform.h"
 #include "game/view.h"
+#include "game/frames.h"
+#include "game/state.h"
 #include "game/switches.h"
 
 // Each step is tested before it is taken, so the keys stop exactly on the limits.
@@ -41,7 +43,7 @@ void key(unsigned char c, int, int) {
     default:
         break;
     }
-    platform.postRedisplay();
+    wantFrame();
 }
 
 void key2(int code, int, int) {
@@ -64,7 +66,7 @@ void key2(int code, int, int) {
     default:
         break;
     }
-    platform.postRedisplay();
+    wantFrame();
 }
 
 // Drags are absolute: the value at the press plus the whole way moved since.
@@ -80,4 +82,5 @@ void mouseMotion(int x, int y) {
         if (zoom < zDistance) zoom = zDistance;
         if (zoom > zBorder) zoom = zBorder;
     }
+    if (rButtonDown || mButtonDown) wantFrame();
 }

@@ -19,7 +19,7 @@ extern int x1, y01, z1;  // cursor at the start of a drag
 extern float x2, y2, z2; // rX, rY, zoom at the start of a drag
 
 // GLUT callbacks. mouse makes the selection pass when mouseButton asks for one and queues
-// its pick for the pass.
+// its pick for the pass; the keys and the drags note the frame their change needs.
 void mouse(int button, int state, int x, int y);
 void mouseMotion(int x, int y);
 void key(unsigned char key, int x, int y);

@@ -3,6 +3,7 @@
 
 #include "game/idle.h"
 #include "game/ki.h"
+#include "game/frames.h"
 #include "game/state.h"
 #include "game/view.h"
 
@@ -18,9 +19,11 @@ void resetInput() {
 
 [[maybe_unused]] static const bool started = (resetInput(), true);
 
+// The pace shows as the speed marks of a computer turn.
 static void setPace(bool fast) {
     kiWait1 = fast ? 500 : 1500;
     kiWait2 = fast ? 1000 : 3000;
+    if (fastForward != fast) wantFrame();
     fastForward = fast;
 }
 

@@ -25,12 +25,9 @@ static void exitNow(int status) {
 }
 static void noSwitch(bool) {}
 static void noUpload(int, int, int, const unsigned char*) {}
-static void sleepNow(int us) {
-    std::this_thread::sleep_for(std::chrono::microseconds(us));
-}
 
-const PlatformHooks headlessPlatform = {steadyMilliseconds, noRedisplay, exitNow,  noSwitch,
-                                        noSwitch,           noUpload,    sleepNow, sysReplaceFile};
+const PlatformHooks headlessPlatform = {steadyMilliseconds, noRedisplay, exitNow,       noSwitch,
+                                        noSwitch,           noUpload,    sysReplaceFile};
 PlatformHooks platform = headlessPlatform;
 
 void sysErrorBox(const char* text, const char* file) {

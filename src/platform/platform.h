@@ -13,7 +13,6 @@ struct PlatformHooks {
     void (*setWireFrame)(bool on);
     // Uploads an RGBA image as mip-mapped texture `name` and leaves it bound.
     void (*uploadTexture)(int name, int width, int height, const unsigned char* rgba);
-    void (*sleepMicroseconds)(int us); // returns after at least us microseconds
     // Keeps a file up to date with the bytes given, as sysReplaceFile does. The headless
     // version writes at once; the window's hands the bytes to a writer in the background, so
     // a frame never waits for the disk. False, with the reason, when this write or an earlier

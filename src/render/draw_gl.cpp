@@ -87,9 +87,21 @@ static void drawLit(bool on) {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, on && light ? GL_MODULATE : GL_REPLACE);
 }
 
+// Last in a frame, behind everything else: the sky, then the sea over it. Neither writes
+// depth, so the depth buffer keeps only what stands before them, and the sea can be drawn
+// again over a kept frame. They pass equal depths as well, and so win the ties they won
+// when they were drawn first. In wire frame the whole box shows, its foot and lower edges.
+static void drawSkyAndSea() {
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_FALSE);
+    drawSkyBox(wire);
+    drawWater();
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LESS);
+}
+
 // Nearest first, so that the depth test turns away what lies behind before it is shaded:
-// panels, the unlit signs and markers, pieces, land, then water and sky. Those two pass
-// equal depths as well, and so win the ties they won when they were drawn first.
+// panels, the unlit signs and markers, pieces, land, then sky and sea.
 static void drawFrontToBack() {
     drawLit(false);
     glPushMatrix();
@@ -109,12 +121,31 @@ static void drawFrontToBack() {
     drawEdges();
     drawTiles();
     drawLit(false);
-    glDepthFunc(GL_LEQUAL);
-    drawWater();
-    drawSkyBox(false);
-    glDepthFunc(GL_LESS);
+    drawSkyAndSea();
     glPopMatrix();
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
+void drawSeaAgain() {
+    selecting = false;
+    beginViewTests();
+    glPushMatrix();
+    applyCamera();
+    placeLight();
+    drawLit(true);
+    // Drawn again exactly where they were, at the depths they left.
+    glDepthFunc(GL_LEQUAL);
+    drawTilesInWaves();
+    drawLit(false);
+    drawSkyAndSea();
+    glPopMatrix();
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    drawTexts();
+    if (light) glEnable(GL_LIGHTING);
+}
+
+bool seaAloneRedrawable() {
+    return !wire && !fps;
 }
 
 void draw(unsigned int mode) {

@@ -14,6 +14,10 @@ void beginViewTests();
 // volume. A record with a serial is drawn from a display list made the first time its
 // geometry is drawn; one without is sent vertex by vertex, normals only while lighting is on.
 void drawMesh(const obj_type& obj);
+// Only the triangles of the mesh that reach into the heights low to high, in its own frame,
+// exactly as drawMesh draws them (lit, always with normals). A record without a serial has
+// none.
+void drawMeshBand(const obj_type& obj, float low, float high);
 // The first `triangles` triangles (1 or 2) whatever polygon_count says, without normals.
 void drawFlat(const obj_type& obj, int triangles);
 // Cancels the camera's turns, so the object's x and y are the screen's right and up.
@@ -37,6 +41,9 @@ void renderStrokeCharacter(float x, float y, float z, void* font, const char* st
 void drawSkyBox(bool wholeBox);
 void drawWater();
 void drawTiles();
+// The parts of the tile slots that reach into the heights the waves move through: the shore
+// of the beach and the harbours' feet.
+void drawTilesInWaves();
 void drawTileNumbers();
 void drawSpots();
 void drawEdges();

@@ -18,6 +18,10 @@ struct MeshList {
     GLuint list;
     float centre[3];
     float radius; // below 0: nothing to draw
+    // The triangles that reach into a band of heights, in a list of their own.
+    GLuint bandList;
+    float bandLow, bandHigh; // the band compiled; low above high: none yet
+    int bandTriangles;
 };
 static MeshList meshLists[MAX_MESH_LISTS];
 static int listsUsed, nextReplaced;
@@ -43,6 +47,25 @@ static void emitTriangles(const obj_type& obj, bool normals) {
     glBegin(GL_TRIANGLES);
     for (int p = 0; p < n; p++) emitTriangle(obj, p, normals);
     glEnd();
+}
+
+static bool reachesBand(const obj_type& obj, int p, float low, float high) {
+    const polygon_type& t = obj.polygons[p];
+    const float za = obj.vertices[t.a].z, zb = obj.vertices[t.b].z, zc = obj.vertices[t.c].z;
+    return std::fmax(za, std::fmax(zb, zc)) >= low && std::fmin(za, std::fmin(zb, zc)) <= high;
+}
+
+static int emitBand(const obj_type& obj, float low, float high) {
+    const int n = drawableTriangles(obj);
+    int emitted = 0;
+    glBegin(GL_TRIANGLES);
+    for (int p = 0; p < n; p++)
+        if (triangleDrawable(obj, p) && reachesBand(obj, p, low, high)) {
+            emitTriangle(obj, p, true);
+            emitted++;
+        }
+    glEnd();
+    return emitted;
 }
 
 static void includeVertex(const vertex_type& v, float* low, float* high) {
@@ -75,7 +98,7 @@ static void boundDrawable(const obj_type& obj, MeshList* m) {
 }
 
 // Normals go into every list: they are ignored while lighting is off.
-static const MeshList* listFor(const obj_type& obj) {
+static MeshList* listFor(const obj_type& obj) {
     for (int i = 0; i < listsUsed; i++) {
         MeshList& m = meshLists[i];
         if (m.serial == obj.serial && m.vertexCount == obj.vertex_count &&
@@ -85,7 +108,8 @@ static const MeshList* listFor(const obj_type& obj) {
     MeshList* m;
     if (listsUsed < MAX_MESH_LISTS) {
         m = &meshLists[listsUsed++];
-        m->list = glGenLists(1);
+        m->list = glGenLists(2);
+        m->bandList = m->list + 1;
     } else {
         m = &meshLists[nextReplaced];
         nextReplaced = (nextReplaced + 1) % MAX_MESH_LISTS;
@@ -93,6 +117,7 @@ static const MeshList* listFor(const obj_type& obj) {
     m->serial = obj.serial;
     m->vertexCount = obj.vertex_count;
     m->polygonCount = obj.polygon_count;
+    m->bandLow = 1, m->bandHigh = 0;
     boundDrawable(obj, m);
     glNewList(m->list, GL_COMPILE);
     emitTriangles(obj, true);
@@ -137,6 +162,19 @@ void drawMesh(const obj_type& obj) {
     const MeshList* m = listFor(obj);
     if (m->radius < 0 || !sphereInView(m->centre, m->radius)) return;
     glCallList(m->list);
+}
+
+void drawMeshBand(const obj_type& obj, float low, float high) {
+    if (obj.serial == 0) return;
+    MeshList* m = listFor(obj);
+    if (m->bandLow != low || m->bandHigh != high) {
+        glNewList(m->bandList, GL_COMPILE);
+        m->bandTriangles = emitBand(obj, low, high);
+        glEndList();
+        m->bandLow = low, m->bandHigh = high;
+    }
+    if (m->bandTriangles == 0 || m->radius < 0 || !sphereInView(m->centre, m->radius)) return;
+    glCallList(m->bandList);
 }
 
 void drawFlat(const obj_type& obj, int triangles) {

@@ -9,6 +9,7 @@
 #include "game/view.h"
 #include "layout.h"
 #include "overlay.h"
+#include "sea.h"
 
 // The sky faces in drawing order. Each face lies in the plane `side` * P across `axis` (0 x,
 // 1 y, 2 z), P being skyCorection inside the box edge, while its corners reach out to the edge
@@ -82,38 +83,20 @@ void drawSkyBox(bool wholeBox) {
 }
 
 // The half turn lands grid point (x, y, z) at (x - 2000, 2000 - y, -13 - z), 12 to 14 units
-// below the tiles, and turns the quads' fronts upwards. The texture repeats 80 times across
-// the strip and once every 11 rows along it. The points are read where the waves move them.
-static float waterTexture[720][2][2];
-static unsigned short waterQuads[719][4];
-
-static void buildWaterArrays() {
-    for (int i = 0; i < 720; i++)
-        for (int j = 0; j < 2; j++) {
-            waterTexture[i][j][0] = i / 11.0f;
-            waterTexture[i][j][1] = j / 0.0125f;
-        }
-    for (int i = 0; i < 719; i++) {
-        const unsigned short at = (unsigned short)(2 * i);
-        waterQuads[i][0] = at;
-        waterQuads[i][1] = (unsigned short)(at + 1);
-        waterQuads[i][2] = (unsigned short)(at + 3);
-        waterQuads[i][3] = (unsigned short)(at + 2);
-    }
-}
-
+// below the tiles, and turns the pieces' fronts upwards.
 void drawWater() {
-    static const bool built = (buildWaterArrays(), true);
+    static const bool built = (buildSea(), true);
     (void)built;
+    raiseSea();
     glPushMatrix();
     glTranslatef(-2000, 2000, -13);
     glRotatef(180, 1, 0, 0);
     glBindTexture(GL_TEXTURE_2D, (GLuint)sky[0]);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, water);
-    glTexCoordPointer(2, GL_FLOAT, 0, waterTexture);
-    glDrawElements(GL_QUADS, 719 * 4, GL_UNSIGNED_SHORT, waterQuads);
+    glVertexPointer(3, GL_FLOAT, 0, seaVertices);
+    glTexCoordPointer(2, GL_FLOAT, 0, seaTexCoords);
+    glDrawElements(GL_TRIANGLES, seaTriangleCount * 3, GL_UNSIGNED_SHORT, seaTriangles);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
     glPopMatrix();
@@ -128,6 +111,18 @@ void drawTiles() {
         glRotatef(at[3], 0, 0, 1);
         glBindTexture(GL_TEXTURE_2D, (GLuint)modelV[k].texture_id);
         drawMesh(modelV[k]);
+        glPopMatrix();
+    }
+}
+
+void drawTilesInWaves() {
+    for (int k = 0; k < 29; k++) {
+        const float* at = positionM[k];
+        glPushMatrix();
+        glTranslatef(at[0], at[1], at[2]);
+        glRotatef(at[3], 0, 0, 1);
+        glBindTexture(GL_TEXTURE_2D, (GLuint)modelV[k].texture_id);
+        drawMeshBand(modelV[k], waterBottom - at[2], waterTop - at[2]);
         glPopMatrix();
     }
 }

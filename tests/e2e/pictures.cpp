@@ -1,17 +1,23 @@
 // Renders fixed game positions on a frozen clock into PPM files, to compare with the pictures
-// the game drew before a change: the start view, a game in progress, the view from above.
+// the game drew before a change: the start view, a game in progress, the view from above, and
+// the game in progress in wire frame from the start view's angle; and the start view after
+// three steps of the sea, drawn over the kept picture and drawn whole.
 #include <GL/freeglut.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "platform/platform.h"
 #include "app/shell.h"
+#include "assets/catalogue.h"
+#include "game/frames.h"
 #include "game/rules.h"
 #include "game/state.h"
 #include "game/switches.h"
+#include "game/view.h"
 #include "positions.h"
 
 namespace {
@@ -37,12 +43,35 @@ bool writeFront(const char* path) {
     return std::fclose(f) == 0;
 }
 
-bool shoot(const char* dir, const char* name) {
-    for (int i = 0; i < 3; i++) glutMainLoopEvent();
-    display();
+bool save(const char* dir, const char* name) {
     char path[512];
     std::snprintf(path, sizeof path, "%s/%s.ppm", dir, name);
     return writeFront(path);
+}
+
+bool shoot(const char* dir, const char* name) {
+    for (int i = 0; i < 3; i++) glutMainLoopEvent();
+    display();
+    return save(dir, name);
+}
+
+// Three steps of the sea drawn over the kept picture, then the whole frame of the same sea;
+// the sea goes back to where it was.
+bool shootSeaSteps(const char* dir) {
+    static float kept[720][2][3];
+    std::memcpy(kept, water, sizeof kept);
+    const int wave = waveCount;
+    buffersKept = true; // one buffer, kept as it is
+    for (int i = 0; i < 3; i++) {
+        waterStep(frozenClock());
+        onlySeaMoved = true;
+        display();
+    }
+    bool ok = save(dir, "sea-steps");
+    ok = shoot(dir, "sea-whole") && ok;
+    std::memcpy(water, kept, sizeof kept);
+    waveCount = wave;
+    return ok;
 }
 
 } // namespace
@@ -70,6 +99,7 @@ int main(int argc, char** argv) {
 
     startPosition();
     bool ok = shoot(out, "start");
+    ok = shootSeaSteps(out) && ok;
     midGame();
     ok = shoot(out, "midgame") && ok;
     closeTradeAndBuild();
@@ -77,5 +107,9 @@ int main(int argc, char** argv) {
     showBuildOffers();
     centerView();
     ok = shoot(out, "top") && ok;
+    // Last, as switching wire frame off leaves the wider lines of the tile numbers.
+    rX = 30, zoom = -300;
+    toggleWire();
+    ok = shoot(out, "wire") && ok;
     return ok ? 0 : 1;
 }

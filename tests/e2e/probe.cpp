@@ -103,7 +103,8 @@ int usage() {
                  "       probe mean IMG.ppm X0 Y0 X1 Y1 | probe markers BEFORE.ppm AFTER.ppm\n"
                  "       probe count IMG.ppm X0 Y0 X1 Y1 R G B [TOL]\n"
                  "       probe diff A.ppm B.ppm X0 Y0 X1 Y1 [TOL]\n"
-                 "       probe compare A.ppm B.ppm TOL | probe still A.ppm B.ppm\n"
+                 "       probe compare A.ppm B.ppm TOL (prints: pixels over TOL, largest, mean)\n"
+                 "       probe still A.ppm B.ppm\n"
                  "       probe dominant IMG.ppm X0 Y0 X1 Y1 CHANNEL [RATIO] [MIN]\n"
                  "       probe colour IMG.ppm X Y\n");
     return 2;
@@ -252,15 +253,17 @@ int main(int argc, char** argv) {
         Image a, b;
         if (!a.load(argv[2]) || !b.load(argv[3]) || a.w != b.w || a.h != b.h) return 2;
         const int tol = std::atoi(argv[4]);
-        long n = 0;
+        long n = 0, sum = 0;
         int most = 0;
         for (size_t i = 0; i < a.rgb.size(); i += 3) {
             int d = 0;
             for (int c = 0; c < 3; c++) d = std::max(d, std::abs(a.rgb[i + c] - b.rgb[i + c]));
             n += d > tol;
+            sum += d;
             most = std::max(most, d);
         }
-        std::printf("%ld %d\n", n, most);
+        // The mean is of each pixel's largest channel difference, in levels.
+        std::printf("%ld %d %.3f\n", n, most, a.rgb.empty() ? 0.0 : sum * 3.0 / a.rgb.size());
         return 0;
     }
     // Tiles whose roll marker appeared between two screenshots of the centred view: the marker

@@ -9,6 +9,7 @@
 #include "game/ki.h"
 #include "game/news.h"
 #include "game/save.h"
+#include "game/frames.h"
 #include "game/state.h"
 #include "game/view.h"
 #include "input/input.h"
@@ -49,6 +50,7 @@ class FreshStart : public ::testing::EmptyTestEventListener {
         dropPresses();
         resetKeeping();
         resetNews();
+        resetFrames();
         platform = headlessPlatform;
         num_texture = -1;
         emptyScene();

@@ -5,11 +5,12 @@
 
 #include "platform/platform.h"
 #include "game/view.h"
+#include "game/frames.h"
+#include "game/state.h"
 #include "input/input.h"
 
 namespace {
 
-int redisplays;
 int quits;
 int quitStatus;
 int lightingCalls, wireCalls;
@@ -18,8 +19,7 @@ bool lightingOn, wireOn;
 class Keys : public ::testing::Test {
   protected:
     void SetUp() override {
-        redisplays = quits = lightingCalls = wireCalls = 0;
-        platform.postRedisplay = [] { redisplays++; };
+        quits = lightingCalls = wireCalls = 0;
         platform.quit = [](int status) {
             quits++;
             quitStatus = status;
@@ -63,7 +63,7 @@ TEST_F(Keys, TiltStopsAtNinetyAndTen) {
     EXPECT_EQ(run('d', rX, 25), steps(90, -4, 10, 26));
     rX = 30.0f;
     EXPECT_EQ(run('d', rX, 8), steps(30, -4, 10, 9)); // 30, 26 .. 14, 10, 10 ..
-    EXPECT_EQ(redisplays, 53);
+    EXPECT_EQ(frameRequests, 53);
 
     rX = 88.0f; // reachable by dragging: above 86, so "c" cannot step
     key('c', 0, 0);
@@ -94,10 +94,10 @@ TEST_F(Keys, TurnHasNoLimit) {
 TEST_F(Keys, ArrowsShiftInStepsOfTwoWithinAHundred) {
     EXPECT_EQ(runSpecial(SPECIAL_RIGHT, trans1, 55), steps(0, 2, 100, 56));
     EXPECT_EQ(runSpecial(SPECIAL_LEFT, trans1, 105), steps(100, -2, -100, 106));
-    EXPECT_EQ(redisplays, 160);
+    EXPECT_EQ(frameRequests, 160);
 }
 
-TEST_F(Keys, OtherKeysOnlyRedisplay) {
+TEST_F(Keys, OtherKeysOnlyAskForAFrame) {
     const char* others = "CDXSAYMNB qz1\r";
     for (const char* c = others; *c; c++) key((unsigned char)*c, 0, 0);
     const int specials[] = {1, 5, 12, 101, 103, 104, 105, 106};
@@ -109,7 +109,7 @@ TEST_F(Keys, OtherKeysOnlyRedisplay) {
     EXPECT_FLOAT_EQ(trans2, 0.0f);
     EXPECT_TRUE(numberShow && portSign && light);
     EXPECT_FALSE(fps || wire);
-    EXPECT_EQ(redisplays, 14 + 8);
+    EXPECT_EQ(frameRequests, 14 + 8);
     EXPECT_EQ(quits, 0);
 }
 
@@ -161,15 +161,15 @@ TEST_F(Keys, SwitchesFlipAndApplyTheirEffect) {
     EXPECT_TRUE(light);
     EXPECT_TRUE(lightingOn);
     EXPECT_EQ(lightingCalls, 2);
-    EXPECT_EQ(redisplays, 8);
+    EXPECT_EQ(frameRequests, 8);
     EXPECT_FLOAT_EQ(rX, 30.0f);
 }
 
-TEST_F(Keys, EscapeQuitsWithStatusZeroAndNoRedisplay) {
+TEST_F(Keys, EscapeQuitsWithStatusZeroAndNoFrame) {
     key(27, 0, 0);
     EXPECT_EQ(quits, 1);
     EXPECT_EQ(quitStatus, 0);
-    EXPECT_EQ(redisplays, 0);
+    EXPECT_EQ(frameRequests, 0);
 }
 
 } // namespace

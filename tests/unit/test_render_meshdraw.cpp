@@ -1,7 +1,12 @@
-// Drawing never follows a malformed mesh record out of its arrays.
+// Drawing never follows a malformed mesh record out of its arrays; the sea's pieces.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "assets/catalogue.h"
+#include "game/rules.h"
 #include "render/meshdraw.h"
+#include "render/sea.h"
 
 namespace {
 
@@ -53,4 +58,48 @@ TEST(MeshDraw, IndicesBeyondTheStoredVerticesAreSkipped) {
     EXPECT_FALSE(triangleDrawable(q, 1));
     q.polygons[1] = {MAX_VERTICES - 1, 1, 0};
     EXPECT_TRUE(triangleDrawable(q, 1));
+}
+
+// The pieces cover the strip inside the sky box's walls, but for the hole under the island,
+// exactly once, every one clockwise in the strip's frame like its quads; near the island none
+// spans more than 4 rows; each corner stands at the height of the waves there, before and
+// after a step.
+TEST(RenderSea, PiecesCoverTheStripInsideTheWallsAndFollowTheWaves) {
+    for (int i = 0; i < 720; i++)
+        for (int j = 0; j < 2; j++) {
+            water[i][j][0] = 5.6f * i - 4.5f;
+            water[i][j][1] = 4020.0f * j - 4.5f;
+            water[i][j][2] = std::sin(8 * i * 3.14159265f / 180);
+        }
+    buildSea();
+    ASSERT_LT(seaVertexCount, MAX_SEA_VERTICES);
+    ASSERT_LT(seaTriangleCount, MAX_SEA_TRIANGLES);
+    double area = 0;
+    for (int t = 0; t < seaTriangleCount; t++) {
+        const float* c[3];
+        for (int k = 0; k < 3; k++) c[k] = seaVertices[seaTriangles[t][k]];
+        const double twice =
+            (c[1][0] - c[0][0]) * (c[2][1] - c[0][1]) - (c[1][1] - c[0][1]) * (c[2][0] - c[0][0]);
+        EXPECT_LT(twice, 0) << "piece " << t;
+        area -= twice / 2;
+        const float low = std::fmin(c[0][0], std::fmin(c[1][0], c[2][0]));
+        const float high = std::fmax(c[0][0], std::fmax(c[1][0], c[2][0]));
+        if (std::fabs(c[0][0] - 2000) < 200 && std::fabs(c[0][1] - 2000) < 200) {
+            EXPECT_LE(high - low, 4 * 5.6f + 0.01f) << "piece " << t;
+        }
+    }
+    const double hole =
+        (water[SEA_HOLE_LAST_ROW][0][0] - water[SEA_HOLE_FIRST_ROW][0][0]) * 2 * seaHoleHalfY;
+    EXPECT_NEAR(area + hole, 3984.0 * 3984.0, 10.0);
+    for (int step = 0; step < 2; step++) {
+        for (int v = 0; v < seaVertexCount; v++) {
+            const float along = (seaVertices[v][0] + 4.5f) / 5.6f;
+            const int row = (int)std::lround(along);
+            if (std::fabs(along - row) < 1e-3f) {
+                EXPECT_NEAR(seaVertices[v][2], water[row][0][2], 1e-5f) << "corner " << v;
+            }
+        }
+        waterStep(1000000);
+        raiseSea();
+    }
 }

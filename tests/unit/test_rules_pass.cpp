@@ -1,11 +1,16 @@
-// The per-frame pass: the interface switches, the frame rate, the water and the seed.
+// The per-frame pass: the interface switches, the frames it asks for, the water and the seed.
 #include "game_test_util.h"
 #include "game/view.h"
 
 #include "game/board.h"
 #include "game/news.h"
+#include "game/frames.h"
+#include "game/ki.h"
 #include "game/rules.h"
 #include "game/switches.h"
+#include "input/input.h"
+
+#include <vector>
 
 namespace {
 
@@ -58,19 +63,22 @@ TEST(RulesSwitches, OptionButtonsFlipTheirFlagsAndTheGlState) {
     EXPECT_EQ(quitCalls, 0);
 }
 
+// The reading counts the frames the pass asks for: here one a pass, each with a change.
 TEST(RulesFrameRate, MeasuresEveryHalfSecondOnlyWhileSwitchedOn) {
     setUpGame();
     clockMs = 0;
     for (int i = 0; i < 100; i++) {
         clockMs += 16;
+        wantFrame();
         pass();
     }
     EXPECT_EQ(frames, 0);
     toggleFps();
     int measured = 0;
     float first = 0;
-    for (int i = 0; i < 120; i++) { // two seconds at 60 passes per second
+    for (int i = 0; i < 120; i++) { // two seconds at 60 frames per second
         clockMs = 1600 + (i + 1) * 1000 / 60;
+        wantFrame();
         pass();
         if (frames == 0) {
             if (measured++ == 0) first = frameRate;
@@ -82,39 +90,140 @@ TEST(RulesFrameRate, MeasuresEveryHalfSecondOnlyWhileSwitchedOn) {
     EXPECT_NEAR(frameRate, 60.0f, 1.5f);
 }
 
-void passesTaking(int count, int ms) {
-    for (int i = 0; i < count; i++) {
-        clockMs += ms;
-        pass();
-    }
+int redisplays;
+void countRedisplay() {
+    redisplays++;
 }
 
-int sleeps;
-void fakeSleep(int us) {
-    sleeps++;
-    clockMs += (us + 999) / 1000;
-}
-
-// Passes that take 2 ms are held to the 100 Hz display and counted as such; passes slower
-// than the display never wait, and neither do passes when the swap keeps the pace.
-TEST(RulesFrameRate, FastPassesWaitForTheDisplaySlowOnesNever) {
+// A pass that changes nothing asks for no frame and rests until the next water step; every
+// kind of change asks for one, held to the display period; a hidden window gets none, and
+// its first frame the moment it is seen again.
+TEST(RulesFrames, OnlyForChangesHeldToTheDisplayNoneWhileHidden) {
     setUpGame();
-    platform.sleepMicroseconds = fakeSleep;
-    fps = true;
-    framePeriodUs = 10000;
-    clockMs = 5000;
-    passesTaking(200, 2);
-    EXPECT_NEAR(clockMs, 7000, 12) << "200 frames at 100 Hz";
-    EXPECT_NEAR(frameRate, 100.0f, 1.5f);
+    platform.postRedisplay = countRedisplay;
+    redisplays = 0;
+    clockMs = 1000;
+    pass();
+    pass();
+    EXPECT_EQ(redisplays, 0);
+    EXPECT_EQ(timeToNextPass(clockMs), 2000 * 1000);
 
-    sleeps = 0;
-    passesTaking(50, 25);
-    EXPECT_EQ(sleeps, 0);
-    EXPECT_NEAR(frameRate, 40.0f, 1.0f);
+    int expected = 0;
+    press(PICK_COSTS); // a panel
+    EXPECT_EQ(redisplays, ++expected);
+    EXPECT_EQ(timeToNextPass(clockMs), 0) << "a change is followed by a pass at once";
+    pass();
+    EXPECT_EQ(redisplays, expected);
+    key('x', 0, 0); // the camera, by a key and by a drag
+    pass();
+    EXPECT_EQ(redisplays, ++expected);
+    mouseButton(MOUSE_RIGHT, MOUSE_PRESS, 10, 10);
+    mouseMotion(30, 12);
+    mouseMotion(50, 14);
+    pass();
+    EXPECT_EQ(redisplays, ++expected);
+    mouseButton(MOUSE_RIGHT, MOUSE_RELEASE, 50, 14);
+    mouseMotion(60, 14);
+    pass();
+    EXPECT_EQ(redisplays, expected) << "moving without a drag changes nothing";
+    clockMs = 3000; // the sea
+    pass();
+    EXPECT_EQ(redisplays, ++expected);
+    playersChoice = false, playersPicked = 2, firstTime = 9, player = 1;
+    kiTurn = KI_START; // a computer step, then its pause
+    pass();
+    EXPECT_EQ(redisplays, ++expected);
+    pass();
+    EXPECT_EQ(redisplays, expected);
+    EXPECT_EQ(timeToNextPass(clockMs), 40 * 1000) << "the sea before the computer's roll";
+    mouseButton(MOUSE_LEFT, MOUSE_PRESS, 10, 10); // its pace, shown as the speed marks
+    pass();
+    EXPECT_EQ(redisplays, ++expected);
+    mouseButton(MOUSE_LEFT, MOUSE_RELEASE, 10, 10);
+    kiTurn = 0;
 
-    framePeriodUs = 0;
-    passesTaking(50, 1);
-    EXPECT_EQ(sleeps, 0);
+    framePeriodUs = 10000; // a 100 Hz display: changes in one period share a frame
+    key('x', 0, 0);
+    pass();
+    key('x', 0, 0);
+    pass();
+    EXPECT_EQ(redisplays, ++expected);
+    EXPECT_EQ(timeToNextPass(clockMs), 10000);
+    clockMs += 10;
+    pass();
+    EXPECT_EQ(redisplays, ++expected);
+
+    showWindow(false);
+    key('x', 0, 0);
+    clockMs = 3040;
+    pass();
+    EXPECT_EQ(redisplays, expected);
+    EXPECT_EQ(waveCount, 3080) << "the sea moves on unseen";
+    EXPECT_EQ(timeToNextPass(clockMs), 40 * 1000) << "no frame to wait for";
+    clockMs = 3045;
+    showWindow(true);
+    pass();
+    EXPECT_EQ(redisplays, ++expected);
+}
+
+struct Trace {
+    int kiTurn, kiTime, player, firstTime, zufall, waveCount, frames, redisplays;
+    long long frameDueUs;
+    bool operator==(const Trace& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
+};
+
+// Plays `ms` of a game between two computer seats from the seat selection, on a 60 Hz display,
+// with a pass every millisecond or only when timeToNextPass says; the trace of every ms.
+std::vector<Trace> playComputers(bool everyMs, int ms, int* passes) {
+    resetGame();
+    resetView();
+    resetPace();
+    dropPresses();
+    resetFrames();
+    setUpGame();
+    platform.postRedisplay = countRedisplay;
+    redisplays = 0;
+    framePeriodUs = 16667;
+    clockMs = 1000;
+    press(PICK_PLAYER_COUNT + 2);
+    press(PICK_SEAT_COMPUTER + 1);
+    press(PICK_SEAT_COMPUTER + 2);
+    press(PICK_START);
+    std::vector<Trace> seen(ms);
+    *passes = 0;
+    const int start = clockMs;
+    for (int t = start, due = start; t < start + ms; t++) {
+        clockMs = t;
+        if (everyMs || t >= due) {
+            pass();
+            ++*passes;
+            const int rest = (timeToNextPass(t) + 999) / 1000;
+            due = t + (rest > 0 ? rest : 1);
+        }
+        seen[t - start] = {kiTurn,    kiTime, player,     firstTime, zufall,
+                           waveCount, frames, redisplays, frameDueUs};
+    }
+    return seen;
+}
+
+// Resting between the passes that have work changes nothing of the game, whose computer turns,
+// dice and waves keep their times to the millisecond, nor of its frames.
+TEST(RulesFrames, RestingKeepsTheWavesAndTheComputersTimes) {
+    int every, resting;
+    const std::vector<Trace> a = playComputers(true, 20000, &every);
+    const std::vector<Trace> b = playComputers(false, 20000, &resting);
+    EXPECT_GT(b.back().firstTime, 4) << "the opening was played";
+    for (size_t t = 0; t < a.size(); t++)
+        if (!(a[t] == b[t])) {
+            ADD_FAILURE() << "the games part at ms " << t;
+            break;
+        }
+    for (size_t t = 2000; t < b.size(); t++)
+        if (b[t].waveCount != 3040 + (int)(t - 2000) / 40 * 40) {
+            ADD_FAILURE() << "the sea is late at ms " << t;
+            break;
+        }
+    EXPECT_LT(resting, 2000) << "of " << every << " passes";
 }
 
 TEST(RulesWater, StepsEvery40MsAfterThreeSecondsOneStepPerPass) {

@@ -124,7 +124,7 @@ static float forestHeight(float x, float y) {
 
 static Mesh forestTile() {
     Mesh m;
-    hexSurface(m, 12, 101, forestHeight, groundUv);
+    hexSurface(m, 6, 101, forestHeight, groundUv);
     Rng rng(0x5eed01);
     for (auto& p : scatter(rng, 16, 7.5f, 9, 7.2f)) {
         float s = rng.range(0.78f, 1.0f), z = forestHeight(p.first, p.second);
@@ -155,7 +155,7 @@ static float pastureHeight(float x, float y) {
 
 static Mesh pastureTile() {
     Mesh m;
-    hexSurface(m, 11, 202, pastureHeight, groundUv);
+    hexSurface(m, 6, 202, pastureHeight, groundUv);
     Rng rng(0x5eed02);
     auto spots = scatter(rng, 8, 7, 8, 8);
     for (size_t i = 0; i < spots.size(); i++) {
@@ -223,7 +223,7 @@ static float fieldHeight(float x, float y) {
 
 static Mesh fieldTile() {
     Mesh m;
-    hexSurface(m, 10, 303, fieldHeight, groundUv);
+    hexSurface(m, 4, 303, fieldHeight, groundUv);
     // golden rows over most of the field; a mown strip at the near side holds the bales
     for (int k = 0; k < 9; k++) {
         float y = -9.6f + k * 4.2f, t0, t1;
@@ -454,6 +454,13 @@ float beachHeight(float x, float y) {
     return z < -16 ? -16 : z;
 }
 
+// The waves reach down to 4 below the waterline, which lies at local -3 in the beach's frame.
+static const float lowestWave = -4;
+
+static void triAboveWaves(Mesh& m, int a, int b, int c) {
+    if (m.v[a].z >= lowestWave || m.v[b].z >= lowestWave || m.v[c].z >= lowestWave) m.tri(a, b, c);
+}
+
 Mesh beachBase() {
     Mesh m;
     const int segments = 96;
@@ -476,37 +483,35 @@ Mesh beachBase() {
             int a = index[r * (segments + 1) + s], b = index[r * (segments + 1) + s + 1];
             int c = index[(r + 1) * (segments + 1) + s + 1],
                 d = index[(r + 1) * (segments + 1) + s];
-            // rings drowned all round lie under the opaque water: leave them out
-            if (m.v[a].z <= -15.9f && m.v[b].z <= -15.9f && m.v[c].z <= -15.9f &&
-                m.v[d].z <= -15.9f)
-                continue;
-            // s runs counter-clockwise and r outwards, so a d c b faces up
-            if (r == 0) {
-                m.tri(a, d, c);
-                continue;
-            }
-            m.quad(a, d, c, b);
+            // s runs counter-clockwise and r outwards, so a d c b faces up; sand wholly below
+            // the lowest wave lies under the opaque water and is left out
+            triAboveWaves(m, a, d, c);
+            if (r > 0) triAboveWaves(m, a, c, b); // ring 0 is the centre: a and b coincide
         }
     return m;
 }
 
 // Harbour: a stone quay at the shore and a wooden jetty running out to sea along +y.
 
+// What stands in the sea ends just below the lowest wave (the harbour stands at the board's
+// height, the waves reach down to 14 below it): further down the opaque water hides it.
+static const float belowWaves = -14.2f;
+
 Mesh harbourPiece() {
     Mesh m;
     const float deck = -4.6f;
-    addBox(m, -6.5f, -16, -15, 6.5f, -3.5f, deck, harbour(H_STONE), harbour(H_STONE));
+    addBox(m, -6.5f, -16, belowWaves, 6.5f, -3.5f, deck, harbour(H_STONE), harbour(H_STONE));
     addBox(m, -3.6f, -3.5f, deck - 0.7f, 3.6f, 19, deck, harbour(H_DECK), harbour(H_DECK));
     addBox(m, -7.5f, 19, deck - 0.7f, 7.5f, 26, deck, harbour(H_DECK), harbour(H_DECK));
     const float postsY[4] = {1, 8, 15, 20.5f};
     for (float y : postsY)
         for (int sx = -1; sx <= 1; sx += 2)
-            addFrustum(m, sx * 3.2f, y, -18, deck + 0.9f, 0.5f, 0.45f, 6, harbour(H_POST),
+            addFrustum(m, sx * 3.2f, y, belowWaves, deck + 0.9f, 0.5f, 0.45f, 6, harbour(H_POST),
                        harbour(H_POST));
     for (int sx = -1; sx <= 1; sx += 2) {
-        addFrustum(m, sx * 7, 25.4f, -18, deck + 1.0f, 0.55f, 0.5f, 6, harbour(H_POST),
+        addFrustum(m, sx * 7, 25.4f, belowWaves, deck + 1.0f, 0.55f, 0.5f, 6, harbour(H_POST),
                    harbour(H_POST));
-        addFrustum(m, sx * 7, 19.6f, -18, deck + 1.0f, 0.55f, 0.5f, 6, harbour(H_POST),
+        addFrustum(m, sx * 7, 19.6f, belowWaves, deck + 1.0f, 0.55f, 0.5f, 6, harbour(H_POST),
                    harbour(H_POST));
     }
     // cargo on the quay
