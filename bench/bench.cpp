@@ -1,5 +1,6 @@
 // Timings of a started game on a real window: frames of three views, the pick pass, the piece
-// refresh, computer-only games per CPU second; each beside its goal and the bare frame.
+// refresh, computer-only games per CPU second, the strong computer's decisions; each beside
+// its goal and the bare frame.
 #include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -14,11 +15,15 @@
 #include <vector>
 
 #include "app/shell.h"
+#include "game/idle.h"
+#include "game/ki.h"
+#include "game/picks.h"
 #include "game/rules.h"
 #include "game/state.h"
 #include "game/view.h"
 #include "game/switches.h"
 #include "input/input.h"
+#include "platform/platform.h"
 #include "positions.h"
 
 namespace {
@@ -30,7 +35,19 @@ float startView[3]; // rX, rY, zoom of the start
 
 // The figures of the summary, in its order: median milliseconds or, for the simulator, games
 // per CPU second.
-enum { BARE, START_VIEW, TOP_VIEW, CLOSE_VIEW, PICK, REFRESH, SIM_GAMES, FIGURES };
+enum {
+    BARE,
+    START_VIEW,
+    TOP_VIEW,
+    CLOSE_VIEW,
+    PICK,
+    REFRESH,
+    SIM_GAMES,
+    DECISION_MEDIAN,
+    DECISION_WORST,
+    FIGURES
+};
+int decisions; // passes timed for the decision figures
 double figure[FIGURES];
 
 // Peak resident set size of this process (VmHWM), in kB.
@@ -143,6 +160,79 @@ void BM_RefreshPieces(benchmark::State& state) {
     });
 }
 
+// The strong computer decides in the pass in which its turn machine's wait has run out in a
+// deciding step: the opening's placements, and in a regular turn every step from the
+// decision after the roll to the building clicks.
+bool strongDecidesNow(int t) {
+    if (kiTurn <= 0 || !strongSeat()) return false;
+    if (firstTime <= 4 * playersPicked)
+        return (kiTurn == KI_OPENING_SETTLEMENT || kiTurn == KI_OPENING_ROAD) &&
+               t >= kiTime + kiWait1;
+    if (kiTurn == KI_DECIDE) return t >= kiTime + kiWait2;
+    return kiTurn >= KI_TRADE && kiTurn <= KI_CITY && t >= kiTime + kiWait1;
+}
+
+int fakeClock;
+int fakeMilliseconds() {
+    return fakeClock;
+}
+
+// One game of four strong seats on a fake clock, as the simulator plays it, each pass in
+// which the strong computer decides timed whole, so that what a frame would wait for is in.
+void playStrongGame(int seed, std::vector<double>* ms) {
+    resetGame();
+    resetPace();
+    fakeClock = seed;
+    auto pass = [] {
+        idle();
+        fakeClock += 100;
+    };
+    postClick(PICK_PLAYER_COUNT + 4);
+    pass();
+    for (int q = 1; q <= 4; q++) {
+        if (!playerKI[q]) postClick(PICK_SEAT_COMPUTER + q);
+        pass();
+        kiStrength[q] = KI_STRONG;
+    }
+    postClick(PICK_START);
+    pass();
+    for (int i = 0; i < 200000 && !win; i++) {
+        if (!strongDecidesNow(fakeClock)) {
+            pass();
+            continue;
+        }
+        const auto t0 = std::chrono::steady_clock::now();
+        pass();
+        const auto t1 = std::chrono::steady_clock::now();
+        ms->push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+}
+
+// Whole games of four strong seats: the game state is the bench's no more, so this runs last.
+void BM_StrongDecision(benchmark::State& state) {
+    const PlatformHooks window = platform;
+    const int period = framePeriodUs;
+    platform = headlessPlatform;
+    platform.milliseconds = fakeMilliseconds;
+    framePeriodUs = 0;
+    std::vector<double> ms;
+    ms.reserve(20000);
+    int seed = 10007;
+    for (auto _ : state) {
+        playStrongGame(seed, &ms);
+        seed += 7919;
+    }
+    platform = window;
+    framePeriodUs = period;
+    std::sort(ms.begin(), ms.end());
+    decisions = (int)ms.size();
+    figure[DECISION_MEDIAN] = ms.empty() ? 0 : ms[ms.size() / 2];
+    figure[DECISION_WORST] = ms.empty() ? 0 : ms.back();
+    state.counters["decisions"] = decisions;
+    state.counters["median_ms"] = figure[DECISION_MEDIAN];
+    state.counters["worst_ms"] = figure[DECISION_WORST];
+}
+
 // The simulator as it is: its games and the CPU time of all its processes, which it waits
 // for. Below 0 when it cannot be run or a game breaks.
 double simulatorGamesPerCpuSecond() {
@@ -198,6 +288,11 @@ void printSummary() {
              true);
     printRow("computer-only games, 4 seats to 10 points", f[SIM_GAMES], "per CPU s", ">= 20",
              f[SIM_GAMES] >= 20, false);
+    char median[64];
+    std::snprintf(median, sizeof median, "strong decision, median of %d", decisions);
+    printRow(median, f[DECISION_MEDIAN], "ms", "<= 2", f[DECISION_MEDIAN] <= 2, false);
+    printRow("strong decision, worst", f[DECISION_WORST], "ms", "<= 20", f[DECISION_WORST] <= 20,
+             false);
     std::printf("peak resident memory after Start: %.1f MB\n", peakAfterStartKb / 1024.0);
 }
 
@@ -209,6 +304,7 @@ BENCHMARK(BM_TopViewFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_ClosestViewFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_Pick)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RefreshPieces)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_StrongDecision)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv) {
     if (!std::getenv("DISPLAY")) {

@@ -15,6 +15,7 @@ struct SimOptions {
     int step;        // ms of fake clock per pass
     int stallRounds; // rounds without a change on the board that count as a stall
     int maxRounds;   // rounds after which a game is given up
+    int strength[5]; // per seat 1-4: KI_TABLE or KI_STRONG
 };
 
 struct GameResult {
