@@ -29,12 +29,15 @@ void seatForPerson(int q) {
     chooseSeat(q, false);
 }
 
-// A seat the computer plays already switches between the table and the strong computer.
+// A person's seat becomes the table's computer; a computer seat switches between the table
+// and the strong computer.
 void seatForComputer(int q) {
-    if (q >= 1 && q <= 4 && q <= playersPicked && playerKI[q])
+    if (q < 1 || q > 4 || q > playersPicked) return;
+    if (playerKI[q])
         kiStrength[q] = kiStrength[q] == KI_STRONG ? KI_TABLE : KI_STRONG;
     else
-        chooseSeat(q, true);
+        kiStrength[q] = KI_TABLE;
+    chooseSeat(q, true);
 }
 
 // Draws for each tile until a value under its limit comes up; the limits add up to the 19

@@ -98,6 +98,8 @@ struct StrongWeights {
     float hand;       // the build the cards in hand come nearest to, as a share of its worth
     float handCurve;  // exponent of the share of that build's cost held
     float card;       // each card in hand
+    float pair;       // the opening's first settlement: the position after the second, as a
+                      // share added to the position after the first
 };
 extern StrongWeights strongWeights;
 // Sets one weight by its field name (kind by kind: wood, wool, grain, ore, clay); false for

@@ -21,6 +21,7 @@ StrongWeights strongWeights = {
     /* hand       */ 0.4f,
     /* handCurve  */ 2,
     /* card       */ 0.05f,
+    /* pair       */ 10,
 };
 // clang-format on
 
@@ -31,14 +32,25 @@ bool setStrongWeight(const char* name, float value) {
         const char* name;
         float* weight;
     } names[] = {
-        {"point", &strongWeights.point},         {"win", &strongWeights.win},
-        {"wood", &strongWeights.kind[WOOD]},     {"wool", &strongWeights.kind[WOOL]},
-        {"grain", &strongWeights.kind[GRAIN]},   {"ore", &strongWeights.kind[ORE]},
-        {"clay", &strongWeights.kind[CLAY]},     {"saturation", &strongWeights.saturation},
-        {"trade", &strongWeights.trade},         {"horizon", &strongWeights.horizon},
-        {"reach", &strongWeights.reach},         {"second", &strongWeights.second},
-        {"roadDecay", &strongWeights.roadDecay}, {"hand", &strongWeights.hand},
-        {"handCurve", &strongWeights.handCurve}, {"card", &strongWeights.card},
+        // clang-format off
+        {"point", &strongWeights.point},
+        {"win", &strongWeights.win},
+        {"wood", &strongWeights.kind[WOOD]},
+        {"wool", &strongWeights.kind[WOOL]},
+        {"grain", &strongWeights.kind[GRAIN]},
+        {"ore", &strongWeights.kind[ORE]},
+        {"clay", &strongWeights.kind[CLAY]},
+        {"saturation", &strongWeights.saturation},
+        {"trade", &strongWeights.trade},
+        {"horizon", &strongWeights.horizon},
+        {"reach", &strongWeights.reach},
+        {"second", &strongWeights.second},
+        {"roadDecay", &strongWeights.roadDecay},
+        {"hand", &strongWeights.hand},
+        {"handCurve", &strongWeights.handCurve},
+        {"card", &strongWeights.card},
+        {"pair", &strongWeights.pair},
+        // clang-format on
     };
     for (const auto& n : names) {
         if (std::strcmp(n.name, name) != 0) continue;
@@ -200,6 +212,20 @@ static float handWorth(int p, const Outlook& o, const Goals& g) {
     return sum / 36;
 }
 
+// Expected cards a roll of a settlement on each spot, the same for every seat; set when a
+// decision begins.
+static float spotCards[NUM_SPOTS];
+
+static void countSpotCards() {
+    for (int s = 0; s < NUM_SPOTS; s++) {
+        spotCards[s] = 0;
+        for (int j = 0; j < 3; j++) {
+            const int kind = houses[s][SPOT_TERRAINS + j], n = houses[s][SPOT_NUMBERS + j];
+            if (kind >= WOOD && kind <= CLAY && n >= 2 && n <= 12) spotCards[s] += ways[n] / 36.0f;
+        }
+    }
+}
+
 // The value of the position for seat p, in victory points.
 static float evaluate(int p) {
     Outlook o;
@@ -345,13 +371,20 @@ static void takeBackUnits(const Action* units, int n, int p, int* payable) {
 
 static const int buildKind[3] = {ACT_ROAD, ACT_SETTLEMENT, ACT_CITY}; // by piece
 
+// Plans whose values differ by less than this are equal; the one whose first build is worth
+// more by itself goes first, so that the turn builds what matters most while it can.
+static const float TIE = 1e-3f;
+
 // The best value p can reach with up to `depth` more builds this turn, bought with trades
-// while mayTrade, and in first the step that begins it. All trades of a plan come before its
-// first build, as the dialog closes for good when building begins.
+// while mayTrade, and in first the step that begins it; in here the value of stopping now.
+// All trades of a plan come before its first build, as the dialog closes for good when
+// building begins.
 static float planTurn(int p, bool mayTrade, int* payable, const int* rates, int depth,
-                      Action* first) {
-    float best = evaluate(p);
+                      Action* first, float* here) {
+    const float stop = evaluate(p);
+    *here = stop;
     *first = {ACT_END_TURN, 0, 0, 0, 0};
+    float best = stop, bestAlone = stop;
     if (depth == 0) return best;
     for (int piece = PIECE_ROAD; piece <= PIECE_CITY; piece++) {
         Action units[MAX_UNITS];
@@ -369,10 +402,12 @@ static float planTurn(int p, bool mayTrade, int* payable, const int* rates, int 
             if (list[i].kind != buildKind[piece]) continue;
             tryAction(list[i], p);
             Action then;
-            const float v = planTurn(p, mayTrade, payable, rates, depth - 1, &then);
+            float alone;
+            const float v = planTurn(p, mayTrade, payable, rates, depth - 1, &then, &alone);
             takeBack(list[i], p);
-            if (v <= best) continue;
-            best = v;
+            if (v < best - TIE || (v < best + TIE && alone <= bestAlone)) continue;
+            best = v > best ? v : best;
+            bestAlone = alone;
             *first = nu > 0 ? units[0] : then.kind == ACT_TRADE ? then : list[i];
         }
         takeBackUnits(units, nu, p, payable);
@@ -380,18 +415,70 @@ static float planTurn(int p, bool mayTrade, int* payable, const int* rates, int 
     return best;
 }
 
-// The opening placement with the best position after it.
+// The best position p reaches with one settlement more on a free spot, the opening's second.
+static float bestSecondSettlement(int p) {
+    float best = 0;
+    for (int s = 0; s < NUM_SPOTS; s++) {
+        if (!spotIsFree(s)) continue;
+        const Action a = {ACT_SETTLEMENT, s, 0, 0, 0};
+        tryAction(a, p);
+        const float v = evaluate(p);
+        takeBack(a, p);
+        if (v > best) best = v;
+    }
+    return best;
+}
+
+// The seats that settle before p's second opening settlement are taken to settle, each in
+// turn, the free spot that brings the most cards; what is left is p's to choose from.
+static float afterTheOthersSettle(int p) {
+    int taken[4], count = 0;
+    for (int i = 0; i < playersPicked - 1; i++) {
+        int pick = -1;
+        for (int s = 0; s < NUM_SPOTS; s++)
+            if (spotIsFree(s) && (pick < 0 || spotCards[s] > spotCards[pick])) pick = s;
+        if (pick < 0) break;
+        houses[pick][SPOT_LEVEL] = SETTLEMENT; // nobody's: it only takes the spot
+        taken[count++] = pick;
+    }
+    const float v = bestSecondSettlement(p);
+    for (int i = 0; i < count; i++) houses[taken[i]][SPOT_LEVEL] = NO_BUILDING;
+    return v;
+}
+
+// The opening placement with the best position after it. The first settlement is weighed
+// with the second it leaves room for, among the few best on their own.
+enum { FIRST_CANDIDATES = 8 };
 static Action bestPlacement(int p) {
     Action list[MAX_ACTIONS];
+    float value[MAX_ACTIONS];
     const int n = listActions(list);
-    Action choice = {ACT_END_TURN, 0, 0, 0, 0};
-    float best = 0;
     for (int i = 0; i < n; i++) {
         tryAction(list[i], p);
-        const float v = evaluate(p);
+        value[i] = evaluate(p);
         takeBack(list[i], p);
-        if (choice.kind == ACT_END_TURN || v > best) {
-            best = v;
+    }
+    const bool first = firstTime < 2 * playersPicked && list[0].kind == ACT_SETTLEMENT;
+    if (first && W.pair > 0) {
+        for (int c = 0; c < FIRST_CANDIDATES && c < n; c++) {
+            int top = c;
+            for (int i = c + 1; i < n; i++)
+                if (value[i] > value[top]) top = i;
+            const Action a = list[top];
+            const float v = value[top];
+            list[top] = list[c], value[top] = value[c];
+            list[c] = a, value[c] = v;
+            tryAction(a, p);
+            value[c] += W.pair * afterTheOthersSettle(p);
+            takeBack(a, p);
+        }
+    }
+    Action choice = {ACT_END_TURN, 0, 0, 0, 0};
+    float best = 0;
+    const int considered = first && W.pair > 0 && n > FIRST_CANDIDATES ? FIRST_CANDIDATES : n;
+    for (int i = 0; i < considered; i++) {
+        if (choice.kind == ACT_END_TURN || value[i] > best) {
+            best = value[i];
             choice = list[i];
         }
     }
@@ -409,7 +496,8 @@ static Action bestStep(int p, bool mayTrade) {
         if (offer) resources[p][k] += tradeArray[k - 1][1] - tradeArray[k - 1][0];
     }
     Action first;
-    planTurn(p, mayTrade, payable, rates, 2, &first);
+    float now;
+    planTurn(p, mayTrade, payable, rates, 2, &first, &now);
     if (offer)
         for (int k = WOOD; k <= CLAY; k++)
             resources[p][k] -= tradeArray[k - 1][1] - tradeArray[k - 1][0];
@@ -422,6 +510,7 @@ Action strongDecision() {
     if (p < 1 || p > 4 || win) return none;
     const int missing = winPoints - resources[p][0];
     horizonNow = W.horizon * (missing > 0 ? missing : 0) / (winPoints > 0 ? winPoints : 1);
+    countSpotCards();
     if (inOpening()) return bestPlacement(p);
     if (missing <= 0) return none;
     if (kiTurn == KI_DECIDE) return bestStep(p, !kiTrade);
