@@ -88,7 +88,7 @@ struct StrongWeights {
     float point;      // a victory point
     float win;        // the points to win reached
     float kind[6];    // one card a roll, by kind (index 0 unused)
-    float saturation; // cards a roll of one kind beyond which more of it is worth half
+    float saturation; // cards a roll of one kind at which they count half: x / (1 + x / s)
     float trade;      // each card a roll counted once more at its bank rate, any kind
     float horizon;    // production's worth while the whole target lies ahead; it falls
                       // with the points still missing
@@ -96,7 +96,7 @@ struct StrongWeights {
     float second;     // the second best, as a share of that
     float roadDecay;  // the share of a spot's worth kept per road still to build to it
     float hand;       // the build the cards in hand come nearest to, as a share of its worth
-    float handCurve;  // exponent of the share of that build's cost held
+    float handCurve;  // exponent of the share of that build's cost held, a whole number
     float card;       // each card in hand
     float pair;       // the opening's first settlement: the position after the second, as a
                       // share added to the position after the first

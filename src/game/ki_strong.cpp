@@ -110,17 +110,32 @@ static float productionWorth(const float* perRoll, const int* rates) {
     return v;
 }
 
+// Expected cards a roll of a settlement on each spot, by kind and in all, the same for every
+// seat; counted when a decision begins.
+static float spotYield[NUM_SPOTS][6];
+static float spotCards[NUM_SPOTS];
+
+static void countSpotCards() {
+    for (int s = 0; s < NUM_SPOTS; s++) {
+        float* y = spotYield[s];
+        std::memset(y, 0, sizeof spotYield[s]);
+        spotCards[s] = 0;
+        for (int j = 0; j < 3; j++) {
+            const int kind = houses[s][SPOT_TERRAINS + j], n = houses[s][SPOT_NUMBERS + j];
+            if (kind < WOOD || kind > CLAY || n < 2 || n > 12) continue;
+            y[kind] += ways[n] / 36.0f;
+            spotCards[s] += ways[n] / 36.0f;
+        }
+    }
+}
+
 // What one level more on spot s adds to the worth of the seat's production, with the harbour
 // a settlement there would hold.
 static float spotGain(int s, const Outlook& o, float worthNow, bool newSettlement) {
     float perRoll[6];
     int rates[6];
-    std::memcpy(perRoll, o.perRoll, sizeof perRoll);
     std::memcpy(rates, o.rates, sizeof rates);
-    for (int j = 0; j < 3; j++) {
-        const int kind = houses[s][SPOT_TERRAINS + j], n = houses[s][SPOT_NUMBERS + j];
-        if (kind >= WOOD && kind <= CLAY && n >= 2 && n <= 12) perRoll[kind] += ways[n] / 36.0f;
-    }
+    for (int k = WOOD; k <= CLAY; k++) perRoll[k] = o.perRoll[k] + spotYield[s][k];
     if (newSettlement) {
         for (int i = 0; i < NUM_GENERAL_HARBOUR_SPOTS; i++)
             if (generalHarbourSpots[i] == s)
@@ -178,16 +193,10 @@ static float covered(const float* hand, const int* cost, const int* rates) {
     return 1 - missing / total;
 }
 
-static float power(float x, float e) {
-    // The curve is tuned among small whole and half exponents; x lies in 0..1.
+// x to a whole power; x lies in 0..1.
+static float power(float x, int e) {
     float r = 1;
-    int whole = (int)e;
-    for (int i = 0; i < whole; i++) r *= x;
-    if (e - whole >= 0.5f) {
-        float s = x; // square root by a few Newton steps, enough for a weight
-        for (int i = 0; i < 6; i++) s = s > 0 ? 0.5f * (s + x / s) : 0;
-        r *= s;
-    }
+    for (int i = 0; i < e; i++) r *= x;
     return r;
 }
 
@@ -204,26 +213,12 @@ static float handWorth(int p, const Outlook& o, const Goals& g) {
         for (int k = WOOD; k <= CLAY; k++) hand[k] = base[k] + o.byRoll[n][k];
         float best = 0;
         for (int i = 0; i < g.count; i++) {
-            const float v = g.worth[i] * power(covered(hand, g.cost[i], o.rates), W.handCurve);
+            const float v = g.worth[i] * power(covered(hand, g.cost[i], o.rates), (int)W.handCurve);
             if (v > best) best = v;
         }
         sum += ways[n] * best;
     }
     return sum / 36;
-}
-
-// Expected cards a roll of a settlement on each spot, the same for every seat; set when a
-// decision begins.
-static float spotCards[NUM_SPOTS];
-
-static void countSpotCards() {
-    for (int s = 0; s < NUM_SPOTS; s++) {
-        spotCards[s] = 0;
-        for (int j = 0; j < 3; j++) {
-            const int kind = houses[s][SPOT_TERRAINS + j], n = houses[s][SPOT_NUMBERS + j];
-            if (kind >= WOOD && kind <= CLAY && n >= 2 && n <= 12) spotCards[s] += ways[n] / 36.0f;
-        }
-    }
 }
 
 // The value of the position for seat p, in victory points.
