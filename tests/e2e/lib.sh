@@ -242,6 +242,18 @@ offered_spot() { # offered_spot SHOT SPOT...
     return 1
 }
 
+# A road can only be clicked once its offer is drawn: waits up to 10 s until edge E shows
+# player 1's road offer, as a slow frame may come long after the settlement's click.
+wait_for_road_offer() { # wait_for_road_offer E
+    local i
+    for i in $(seq 1 20); do
+        QV_PNG=0 shot road_offer
+        at_least "$(edge_pixels road_offer 1 "$1")" 15 && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
 # Player 1's second opening settlement and road, on the first of a few inland spots still
 # offered in the shot SHOT, against the computer in seat 2; waits until the computer has placed
 # its own and handed the turn back, and takes the shot "opened".
@@ -252,6 +264,7 @@ second_opening_against_computer() { # second_opening_against_computer SHOT
     log "player 1 opens on spot $s2 with edge $e2"
     # shellcheck disable=SC2046
     click $(spot_xy "$s2")
+    wait_for_road_offer "$e2"
     # shellcheck disable=SC2046
     click $(edge_xy "$e2")
     wait_for_turn 1 opened 20 || fail "the computer did not hand back its second opening turn"

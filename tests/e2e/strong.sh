@@ -30,6 +30,7 @@ click_at panel 51 # "Start"
 press_key m
 # shellcheck disable=SC2046
 click $(spot_xy 20)
+wait_for_road_offer 30
 # shellcheck disable=SC2046
 click $(edge_xy 30)
 shot strong_opens
