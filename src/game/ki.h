@@ -83,7 +83,7 @@ bool strongSeat(); // the seat on turn is played by the strong computer
 Action strongDecision();
 
 // What the value of a position is made of; one table, tuned with the simulator. Production
-// is counted in expected cards per roll, every worth in victory points.
+// is counted in expected cards per roll; every worth is in the units of `point`.
 struct StrongWeights {
     float point;      // a victory point
     float win;        // the points to win reached

@@ -11,10 +11,10 @@ int clampWinPoints(int configured);
 void choosePlayerCount(int n);         // 1-4 seats take part
 void chooseSeat(int q, bool computer); // seat q within the seats taking part
 void seatForPerson(int q);
-void seatForComputer(int q); // a computer seat already: switches its strength
-void startGame();       // hides the seat panel, deals, opens with player 1
-void dealBoard();       // terrain, numbers, spot records and tile meshes
-void fillSpotRecords(); // houses fields 0-5 from model, number and the spot-to-tile table
+void seatForComputer(int q); // the table's computer; a computer seat switches strength
+void startGame();            // hides the seat panel, deals, opens with player 1
+void dealBoard();            // terrain, numbers, spot records and tile meshes
+void fillSpotRecords();      // houses fields 0-5 from model, number and the spot-to-tile table
 
 // The roll: two dice, the markers and the payout to every building on a matching tile.
 void rollDice();
