@@ -1,6 +1,7 @@
 // Timings of a started game on a real window: frames of three views, the pick pass, the piece
 // refresh, the game's own processor time while a person thinks and while its window is hidden,
-// computer-only games per CPU second; each beside its goal and the bare frame.
+// computer-only games per CPU second, the strong computer's decisions; each beside its goal and
+// the bare frame.
 #include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +18,9 @@
 
 #include "app/shell.h"
 #include "game/frames.h"
+#include "game/idle.h"
+#include "game/ki.h"
+#include "game/picks.h"
 #include "game/rules.h"
 #include "game/save.h"
 #include "platform/platform.h"
@@ -23,6 +28,7 @@
 #include "game/view.h"
 #include "game/switches.h"
 #include "input/input.h"
+#include "platform/platform.h"
 #include "positions.h"
 
 namespace {
@@ -46,8 +52,12 @@ enum {
     IDLE,
     HIDDEN,
     SIM_GAMES,
+    DECISION_MEDIAN,
+    DECISION_WORST,
+    DECISION_WALL_WORST,
     FIGURES
 };
+int decisions; // passes timed for the decision figures
 double figure[FIGURES];
 double idleFramesPerSecond, showingMs; // beside the idle figures
 
@@ -256,6 +266,93 @@ void measureHiddenWindow() {
     showingMs = (wallSeconds() - shown) * 1000;
 }
 
+// The strong computer decides in the pass in which its turn machine's wait has run out in a
+// deciding step: the opening's placements, and in a regular turn every step from the
+// decision after the roll to the building clicks.
+bool strongDecidesNow(int t) {
+    if (kiTurn <= 0 || !strongSeat()) return false;
+    if (firstTime <= 4 * playersPicked)
+        return (kiTurn == KI_OPENING_SETTLEMENT || kiTurn == KI_OPENING_ROAD) &&
+               t >= kiTime + kiWait1;
+    if (kiTurn == KI_DECIDE) return t >= kiTime + kiWait2;
+    return kiTurn >= KI_TRADE && kiTurn <= KI_CITY && t >= kiTime + kiWait1;
+}
+
+int fakeClock;
+int fakeMilliseconds() {
+    return fakeClock;
+}
+
+// CPU time of this thread in ms: what a pass costs, whatever else the machine runs.
+double threadCpuMs() {
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+// One game of four strong seats on a fake clock, as the simulator plays it, each pass in
+// which the strong computer decides timed whole, so that what a frame would wait for is in:
+// its CPU time, and the time on the clock, which a busy machine stretches.
+void playStrongGame(int seed, std::vector<double>* ms, std::vector<double>* wall) {
+    resetGame();
+    resetPace();
+    fakeClock = seed;
+    auto pass = [] {
+        idle();
+        fakeClock += 100;
+    };
+    postClick(PICK_PLAYER_COUNT + 4);
+    pass();
+    for (int q = 1; q <= 4; q++) {
+        if (!playerKI[q]) postClick(PICK_SEAT_COMPUTER + q);
+        pass();
+        kiStrength[q] = KI_STRONG;
+    }
+    postClick(PICK_START);
+    pass();
+    for (int i = 0; i < 200000 && !win; i++) {
+        if (!strongDecidesNow(fakeClock)) {
+            pass();
+            continue;
+        }
+        const double cpu0 = threadCpuMs();
+        const auto t0 = std::chrono::steady_clock::now();
+        pass();
+        const auto t1 = std::chrono::steady_clock::now();
+        ms->push_back(threadCpuMs() - cpu0);
+        wall->push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+}
+
+// Whole games of four strong seats: the game state is the bench's no more, so this runs last.
+void BM_StrongDecision(benchmark::State& state) {
+    const PlatformHooks window = platform;
+    const int period = framePeriodUs;
+    platform = headlessPlatform;
+    platform.milliseconds = fakeMilliseconds;
+    framePeriodUs = 0;
+    std::vector<double> ms, wall;
+    ms.reserve(20000);
+    wall.reserve(20000);
+    int seed = 10007;
+    for (auto _ : state) {
+        playStrongGame(seed, &ms, &wall);
+        seed += 7919;
+    }
+    platform = window;
+    framePeriodUs = period;
+    std::sort(ms.begin(), ms.end());
+    std::sort(wall.begin(), wall.end());
+    decisions = (int)ms.size();
+    figure[DECISION_MEDIAN] = ms.empty() ? 0 : ms[ms.size() / 2];
+    figure[DECISION_WORST] = ms.empty() ? 0 : ms.back();
+    figure[DECISION_WALL_WORST] = wall.empty() ? 0 : wall.back();
+    state.counters["decisions"] = decisions;
+    state.counters["median_ms"] = figure[DECISION_MEDIAN];
+    state.counters["worst_ms"] = figure[DECISION_WORST];
+    state.counters["worst_wall_ms"] = figure[DECISION_WALL_WORST];
+}
+
 // The simulator as it is: its games and the CPU time of all its processes, which it waits
 // for. Below 0 when it cannot be run or a game breaks.
 double simulatorGamesPerCpuSecond() {
@@ -320,6 +417,15 @@ void printSummary() {
     printRow(hidden, f[HIDDEN], "cores", "<= 0.05", f[HIDDEN] <= 0.05, false);
     printRow("computer-only games, 4 seats to 10 points", f[SIM_GAMES], "per CPU s", ">= 20",
              f[SIM_GAMES] >= 20, false);
+    char median[64];
+    std::snprintf(median, sizeof median, "strong decision, median of %d (CPU)", decisions);
+    printRow(median, f[DECISION_MEDIAN], "ms", "<= 2", f[DECISION_MEDIAN] <= 2, false);
+    printRow("strong decision, worst (CPU)", f[DECISION_WORST], "ms", "<= 20",
+             f[DECISION_WORST] <= 20, false);
+    printRow("strong decision, worst on the clock", f[DECISION_WALL_WORST], "ms", "-", true, false);
+    double load[3] = {};
+    if (getloadavg(load, 3) == 3)
+        std::printf("load average at the end: %.2f %.2f %.2f\n", load[0], load[1], load[2]);
     std::printf("peak resident memory after Start: %.1f MB\n", peakAfterStartKb / 1024.0);
 }
 
@@ -333,6 +439,7 @@ BENCHMARK(BM_Pick)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RefreshPieces)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_KeepChangedGame)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_KeptFileOnDisk)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_StrongDecision)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv) {
     if (!std::getenv("DISPLAY")) {

@@ -30,7 +30,14 @@ void seatForPerson(int q) {
     chooseSeat(q, false);
 }
 
+// A person's seat becomes the table's computer; a computer seat switches between the table
+// and the strong computer.
 void seatForComputer(int q) {
+    if (q < 1 || q > 4 || q > playersPicked) return;
+    if (playerKI[q])
+        kiStrength[q] = kiStrength[q] == KI_STRONG ? KI_TABLE : KI_STRONG;
+    else
+        kiStrength[q] = KI_TABLE;
     chooseSeat(q, true);
 }
 

@@ -27,6 +27,14 @@ static bool waiting(int t, int wait) {
     return t < kiTime + wait;
 }
 
+// The click that builds a chosen piece; any other choice clicks nothing.
+static void clickPiece(const Action& a) {
+    if (a.kind == ACT_ROAD)
+        postClick(edgePick(a.at));
+    else if (a.kind == ACT_SETTLEMENT || a.kind == ACT_CITY)
+        postClick(spotPick(a.at));
+}
+
 static void openingStep(int t) {
     switch (kiTurn) {
     case KI_OPENING_START:
@@ -35,13 +43,19 @@ static void openingStep(int t) {
         break;
     case KI_OPENING_SETTLEMENT:
         if (waiting(t, kiWait1)) return;
-        kiOpeningSettlement();
+        if (strongSeat())
+            clickPiece(strongDecision());
+        else
+            kiOpeningSettlement();
         kiTime = t;
         kiTurn = KI_OPENING_ROAD;
         break;
     case KI_OPENING_ROAD:
         if (waiting(t, kiWait1)) return;
-        kiRoadSearch(true);
+        if (strongSeat())
+            clickPiece(strongDecision());
+        else
+            kiRoadSearch(true);
         kiTurn = KI_OPENING_END;
         break;
     default:
@@ -67,21 +81,38 @@ static bool wishAffordable() {
     return false;
 }
 
+// "Handeln" as the free phase shows it after the roll: the dialog with the bank as partner.
+static int openTrading() {
+    next = true;
+    trade = false;
+    build = false;
+    postClick(PICK_MAIN);
+    return KI_TRADE;
+}
+
+// "Bauen": closes trading, whether or not the dialog was opened, and enters building.
+static int enterBuilding() {
+    trade = true;
+    build = false;
+    postClick(PICK_MAIN);
+    return KI_BUILD;
+}
+
 // Open the bank trade, go building, or end the turn.
 static int tradeOrBuild() {
-    if (!kiTrade && hasSurplus()) {
-        next = true;
-        trade = false;
-        build = false;
-        postClick(PICK_MAIN);
-        return KI_TRADE;
-    }
-    if (wishAffordable()) {
-        trade = true;
-        build = false;
-        postClick(PICK_MAIN);
-        return KI_BUILD;
-    }
+    if (!kiTrade && hasSurplus()) return openTrading();
+    if (wishAffordable()) return enterBuilding();
+    return KI_END_TURN;
+}
+
+static bool isBuild(const Action& a) {
+    return a.kind == ACT_ROAD || a.kind == ACT_SETTLEMENT || a.kind == ACT_CITY;
+}
+
+static int strongTradeOrBuild() {
+    const Action a = strongDecision();
+    if (a.kind == ACT_TRADE) return openTrading();
+    if (isBuild(a)) return enterBuilding();
     return KI_END_TURN;
 }
 
@@ -92,6 +123,30 @@ static int tradeStepOnce() {
     if (kiTradeUnit(&pay, &want)) {
         tradeItem = pay - 1;
         postClick(PICK_IN_PLUS + want);
+        return KI_TRADE;
+    }
+    kiTrade = true;
+    postClick(PICK_TRADE_GO);
+    return KI_DECIDE;
+}
+
+// Cards asked for on the offer; a plan that keeps asking past this many is carried out.
+enum { MAX_OFFER_UNITS = 8 };
+static int unitsOnOffer() {
+    int n = 0;
+    for (int i = 0; i < 5; i++) n += tradeArray[i][1];
+    return n;
+}
+
+// The card paid with is picked first, as a person picks it, then one unit is asked for.
+static int strongTradeStep() {
+    picked = PICK_UNCHOSEN;
+    const Action a = strongDecision();
+    if (a.kind == ACT_TRADE && unitsOnOffer() < MAX_OFFER_UNITS) {
+        if (tradeItem != a.pay - 1)
+            postClick(PICK_PAY_KIND + a.pay);
+        else
+            postClick(PICK_IN_PLUS + a.want);
         return KI_TRADE;
     }
     kiTrade = true;
@@ -113,6 +168,24 @@ static int buildingDecision() {
         return KI_CITY;
     }
     return KI_END_TURN;
+}
+
+// The state that builds the piece the plan begins with, or the end of the turn.
+static int strongBuildingDecision() {
+    const Action a = strongDecision();
+    if (a.kind == ACT_ROAD) return KI_ROAD;
+    if (a.kind == ACT_SETTLEMENT) return KI_SETTLEMENT;
+    if (a.kind == ACT_CITY) return KI_CITY;
+    return KI_END_TURN;
+}
+
+// The piece of the building state, where the plan, made afresh, builds it.
+static void strongBuildStep(int state) {
+    const Action a = strongDecision();
+    const int kind = state == KI_ROAD         ? ACT_ROAD
+                     : state == KI_SETTLEMENT ? ACT_SETTLEMENT
+                                              : ACT_CITY;
+    if (a.kind == kind) clickPiece(a);
 }
 
 // Runs the piece search or click of a building state.
@@ -141,25 +214,28 @@ static void mainStep(int t) {
         break;
     case KI_DECIDE:
         if (waiting(t, kiWait2)) return;
-        kiTurn = tradeOrBuild();
+        kiTurn = strongSeat() ? strongTradeOrBuild() : tradeOrBuild();
         kiTrade = false;
         kiTime = t;
         break;
     case KI_TRADE:
         if (waiting(t, kiWait1)) return;
-        kiTurn = tradeStepOnce();
+        kiTurn = strongSeat() ? strongTradeStep() : tradeStepOnce();
         kiTime = t;
         break;
     case KI_BUILD:
         if (waiting(t, kiWait1)) return;
-        kiTurn = buildingDecision();
+        kiTurn = strongSeat() ? strongBuildingDecision() : buildingDecision();
         kiTime = t;
         break;
     case KI_ROAD:
     case KI_SETTLEMENT:
     case KI_CITY:
         if (waiting(t, kiWait1)) return;
-        buildStep(kiTurn);
+        if (strongSeat())
+            strongBuildStep(kiTurn);
+        else
+            buildStep(kiTurn);
         kiTime = t;
         kiTurn = KI_BUILD;
         break;

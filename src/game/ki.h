@@ -1,5 +1,6 @@
-// The computer player: its turn machine and its choices.
+// The computer player: its turn machine and its choices, of the table and of the strong seat.
 #pragma once
+#include "rules.h"
 
 // States of the turn machine in kiTurn (0: no computer turn). The opening variant places one
 // settlement and one road; the main-game variant plays a regular turn. Either starts in
@@ -67,3 +68,40 @@ void kiCity();
 // reserve decides; with a city wished, a kind its rows leave unasked is grain below 2 or
 // else ore below 3, never the kind paid.
 bool kiTradeUnit(int* pay, int* want);
+
+// The strong computer (kiStrength KI_STRONG). It tries each legal action on the game state
+// and takes it back, and compares the positions they lead to by one value of the seat's
+// prospects; it keeps nothing of its own from one pass to the next.
+
+bool strongSeat(); // the seat on turn is played by the strong computer
+
+// What the machine does in its current step for the seat on turn: in the opening the
+// settlement or road that is due; in a regular turn the first step of the best plan for the
+// rest of the turn, a unit of bank trade (planned only while the trade dialog may still be
+// used), a build, or ACT_END_TURN. An offer on the table counts as carried out. Leaves the
+// game state as it found it.
+Action strongDecision();
+
+// What the value of a position is made of; one table, tuned with the simulator. Production
+// is counted in expected cards per roll; every worth is in the units of `point`.
+struct StrongWeights {
+    float point;      // a victory point
+    float win;        // the points to win reached
+    float kind[6];    // one card a roll, by kind (index 0 unused)
+    float saturation; // cards a roll of one kind at which they count half: x / (1 + x / s)
+    float trade;      // each card a roll counted once more at its bank rate, any kind
+    float horizon;    // production's worth while the whole target lies ahead; it falls
+                      // with the points still missing
+    float reach;      // the best free spot the seat's roads can reach, as its production
+    float second;     // the second best, as a share of that
+    float roadDecay;  // the share of a spot's worth kept per road still to build to it
+    float hand;       // the build the cards in hand come nearest to, as a share of its worth
+    float handCurve;  // exponent of the share of that build's cost held, a whole number
+    float card;       // each card in hand
+    float pair;       // the opening's first settlement: the position after the second, as a
+                      // share added to the position after the first
+};
+extern StrongWeights strongWeights;
+// Sets one weight by its field name (kind by kind: wood, wool, grain, ore, clay); false for
+// an unknown name. For tuning runs of the simulator.
+bool setStrongWeight(const char* name, float value);

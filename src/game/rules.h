@@ -11,11 +11,11 @@ int clampWinPoints(int configured);
 void choosePlayerCount(int n);         // 1-4 seats take part
 void chooseSeat(int q, bool computer); // seat q within the seats taking part
 void seatForPerson(int q);
-void seatForComputer(int q);
-void startGame();       // hides the seat panel, deals, opens with player 1
-void dealBoard();       // terrain, numbers, spot records and tile meshes
-void fillSpotRecords(); // houses fields 0-5 from model, number and the spot-to-tile table
-void newGame();         // "Neues Spiel" after a win: the seat selection, seats as they were
+void seatForComputer(int q); // the table's computer; a computer seat switches strength
+void startGame();            // hides the seat panel, deals, opens with player 1
+void dealBoard();            // terrain, numbers, spot records and tile meshes
+void fillSpotRecords();      // houses fields 0-5 from model, number and the spot-to-tile table
+void newGame();              // "Neues Spiel" after a win: the seat selection, seats as they were
 // How many tiles carry each terrain kind (index kind) and each dice number (index number).
 extern const int terrainLimit[7];
 extern const int numberLimit[13];
@@ -89,7 +89,29 @@ void carryOutTrade();       // "tauschen"
 void closeTradeAndBuild();  // "Bauen"
 void hideTradeDialog();     // every slot of the dialog
 void computeHarbourRates(); // tradeStep of the current player; clears tradeModus
-void applyTradeChange();    // the pending plus or minus; clears tradeCheck
+// The bank rates of player p by kind - 1: 4, 3 with a general harbour, 2 at a kind's harbour.
+void harbourRates(int p, int* rates);
+void applyTradeChange(); // the pending plus or minus; clears tradeCheck
+
+// What the seat on turn may do now, each action as a person does it by clicking: the roll;
+// a road, settlement or city where a click would build it; one unit of a bank trade at the
+// seat's rate (only before building mode, and only from cards not yet on the offer); the end
+// of the turn; in the opening, the placement that is due.
+enum ActionKind { ACT_ROLL, ACT_ROAD, ACT_SETTLEMENT, ACT_CITY, ACT_TRADE, ACT_END_TURN };
+struct Action {
+    int kind; // ActionKind
+    int at;   // the edge of a road, the spot of a settlement or city
+    int pay;  // a trade: the kind paid, rate cards of it, for one card of the kind wanted
+    int want;
+    int rate;
+};
+enum { MAX_ACTIONS = 72 + 2 * 54 + 20 + 1 }; // edges, spots twice, trades, roll or end
+bool rollDue();                              // the seat on turn has still to roll
+bool turnRolled(); // the seat on turn has rolled: trading, building and the end are open
+// Fills out (room for MAX_ACTIONS) in the order roll, roads by edge, settlements and cities
+// by spot, trades by kind paid and wanted, end; returns the count, 0 when nobody may act.
+int listActions(Action* out);
+bool actionListed(const Action& a); // a is among the legal actions now
 
 // Turns
 void endTurn();           // "Naechster": victory test, then the next seat

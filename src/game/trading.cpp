@@ -140,19 +140,22 @@ static bool ownsSpot(int s, int p) {
     return houses[s][SPOT_OWNER] == p;
 }
 
-void computeHarbourRates() {
-    tradeModus = false;
-    int p = player;
-    for (int i = 0; i < 5; i++) tradeStep[i] = 4;
+void harbourRates(int p, int* rates) {
+    for (int i = 0; i < 5; i++) rates[i] = 4;
     if (p < 1 || p > 4) return;
     for (int i = 0; i < NUM_GENERAL_HARBOUR_SPOTS; i++) {
         if (!ownsSpot(generalHarbourSpots[i], p)) continue;
-        for (int j = 0; j < 5; j++) tradeStep[j] = 3;
+        for (int j = 0; j < 5; j++) rates[j] = 3;
         break;
     }
     for (int i = 0; i < 5; i++)
         if (ownsSpot(resourceHarbourSpots[i][0], p) || ownsSpot(resourceHarbourSpots[i][1], p))
-            tradeStep[i] = 2;
+            rates[i] = 2;
+}
+
+void computeHarbourRates() {
+    tradeModus = false;
+    harbourRates(player, tradeStep);
 }
 
 // Bank trade: each step pays tradeStep cards of the pay kind for one card of kind r.

@@ -43,6 +43,12 @@ const float listColour[5][3] = {
 
 static const char* const personLabel[5] = {"", "Spieler 1", "Spieler 2", "Spieler 3", "Spieler 4"};
 static const char* const computerLabel[5] = {"", "Comp. 1", "Comp. 2", "Comp. 3", "Comp. 4"};
+static const char* const strongLabel[5] = {"", "Profi 1", "Profi 2", "Profi 3", "Profi 4"};
+
+// A computer seat is named by how it plays: "Comp. n" the table, "Profi n" the strong one.
+static const char* computerName(int k) {
+    return kiStrength[k] == KI_STRONG ? strongLabel[k] : computerLabel[k];
+}
 
 // Trade panel rows of resources 1-5: heights of the counts and of the row lines.
 static const float countRow[5] = {34.9f, 42.5f, 50.3f, 57.9f, 65.7f};
@@ -79,9 +85,13 @@ static bool isComputer(int p) {
     return isPlayer(p) && playerKI[p];
 }
 
-// A seat's name as the game writes it: "Spieler 1" for a person, "Comp. 2" for the computer.
+// A seat's name as the game writes it: "Spieler 1" for a person, "Comp. 2" or "Profi 2" for the
+// computer.
 static void seatName(char* out, int size, int p) {
-    snprintf(out, size, isComputer(p) ? "Comp. %u" : "Spieler %u", (unsigned)p);
+    if (isComputer(p))
+        snprintf(out, size, "%s", computerName(p));
+    else
+        snprintf(out, size, "Spieler %u", (unsigned)p);
 }
 
 // The player's own name as the status line and the win message show it, in his colour.
@@ -144,7 +154,9 @@ static void drawPlayerChoice() {
             label(64.1f, y, colourWhite, ">");
         else
             label(62.6f, y, colourWhite, "<");
-        label(67.4f, y, computer ? listColour[k] : colourWhite, computerLabel[k]);
+        // A person's seat offers the table's computer, which its button makes it.
+        label(67.4f, y, computer ? listColour[k] : colourWhite,
+              computer ? computerName(k) : computerLabel[k]);
     }
 }
 

@@ -7,29 +7,6 @@
 speed_label="5 40 180 66"  # "Computer speed:"
 highlight="255 255 77"
 computer_shown() { at_least "$(count "$1" $speed_label $highlight 40)" 60; }
-blue_on_board() { player_pixels "$1" 2 150 50 1130 900; }
-# Waits until the status line names player P again; the screenshot is NAME.
-wait_for_turn() { # wait_for_turn P NAME SECONDS
-    local i
-    for i in $(seq 1 "$3"); do
-        QV_PNG=0 shot "$2"
-        on_turn "$2" "$1" && return 0
-        sleep 1
-    done
-    return 1
-}
-# The first spot from a list that shows player 1's settlement offer.
-offered_spot() { # offered_spot SHOT SPOT...
-    local shot=$1 s
-    shift
-    for s in "$@"; do
-        if at_least "$(spot_pixels "$shot" 1 "$s")" 40; then
-            echo "$s"
-            return 0
-        fi
-    done
-    return 1
-}
 
 game_start || finish
 click_at panel 56 # seat 1: a person
@@ -41,6 +18,7 @@ click_at panel 51 # "Start"
 press_key m
 # shellcheck disable=SC2046
 click $(spot_xy 20)
+wait_for_road_offer 30
 # shellcheck disable=SC2046
 click $(edge_xy 30)
 shot computer_opens
@@ -53,15 +31,7 @@ check "the computer placed a settlement and a road" at_least "$(blue_on_board op
 first_blue=$(blue_on_board opening_back)
 
 # The person's second settlement: the first of a few inland spots still offered.
-s2=$(offered_spot opening_back 29 41 24 12 35 48 44 9) || fail "no settlement offer for player 1"
-e2=$("$QV_PROBE" spot-edges "$s2" | awk '{print $1}')
-log "player 1 opens on spot $s2 with edge $e2"
-# shellcheck disable=SC2046
-click $(spot_xy "$s2")
-# shellcheck disable=SC2046
-click $(edge_xy "$e2")
-wait_for_turn 1 opened 20 || fail "the computer did not hand back its second opening turn"
-shot opened
+second_opening_against_computer opening_back
 check "the computer placed its second settlement and road" \
     at_least "$(blue_on_board opened)" $((first_blue + 100))
 

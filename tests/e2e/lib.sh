@@ -271,6 +271,63 @@ on_turn() { # on_turn SHOT PLAYER
     at_least "$(player_pixels "$1" "$2" 130 930 240 962)" 40
 }
 
+# Pixels of player 2's blue on the board.
+blue_on_board() { player_pixels "$1" 2 150 50 1130 900; }
+
+# Waits until the status line names player P again; the screenshot is NAME.
+wait_for_turn() { # wait_for_turn P NAME SECONDS
+    local i
+    for i in $(seq 1 "$3"); do
+        QV_PNG=0 shot "$2"
+        on_turn "$2" "$1" && return 0
+        sleep 1
+    done
+    return 1
+}
+
+# The first spot from a list that shows player 1's settlement offer.
+offered_spot() { # offered_spot SHOT SPOT...
+    local shot=$1 s
+    shift
+    for s in "$@"; do
+        if at_least "$(spot_pixels "$shot" 1 "$s")" 40; then
+            echo "$s"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# A road can only be clicked once its offer is drawn: waits up to 10 s until edge E shows
+# player 1's road offer, as a slow frame may come long after the settlement's click.
+wait_for_road_offer() { # wait_for_road_offer E
+    local i
+    for i in $(seq 1 20); do
+        QV_PNG=0 shot road_offer
+        at_least "$(edge_pixels road_offer 1 "$1")" 15 && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+# Player 1's second opening settlement and road, on the first of a few inland spots still
+# offered in the shot SHOT, against the computer in seat 2; waits until the computer has placed
+# its own and handed the turn back, and takes the shot "opened".
+second_opening_against_computer() { # second_opening_against_computer SHOT
+    local s2 e2
+    s2=$(offered_spot "$1" 29 41 24 12 35 48 44 9) || fail "no settlement offer for player 1"
+    e2=$("$QV_PROBE" spot-edges "$s2" | awk '{print $1}')
+    log "player 1 opens on spot $s2 with edge $e2"
+    # shellcheck disable=SC2046
+    click $(spot_xy "$s2")
+    wait_for_road_offer "$e2"
+    # shellcheck disable=SC2046
+    click $(edge_xy "$e2")
+    wait_for_turn 1 opened 20 || fail "the computer did not hand back its second opening turn"
+    sleep 1
+    shot opened
+}
+
 # Seats 1 and 2 to people, "Start", the view from above, and player 1's settlement on spot
 # 20 by a click at its projected place; the shot is NAME.
 settle_by_click() { # settle_by_click NAME

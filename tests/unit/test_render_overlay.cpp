@@ -114,6 +114,18 @@ TEST_F(Overlay, PlayerChoiceColoursTheChosenSideOfEachSeat) {
     EXPECT_FALSE(shown("Comp. 4"));
     expectAt(one("Start"), 61.6f, 62.3f);
     EXPECT_FLOAT_EQ(cr + cg + cb, 3); // ends white
+
+    // The strong computer in its place, in the seat's colour; a person's seat offers the
+    // table's computer, which its button makes it.
+    kiStrength[2] = KI_STRONG;
+    kiStrength[1] = KI_STRONG;
+    draw();
+    EXPECT_FALSE(shown("Comp. 2"));
+    const Text strong2 = one("Profi 2");
+    expectColour(strong2, 0, 0, 1);
+    expectAt(strong2, 67.4f, 44.2f);
+    EXPECT_FALSE(shown("Profi 1"));
+    expectColour(one("Comp. 1"), 1, 1, 1);
 }
 
 TEST_F(Overlay, StatusLineNamesThePlayerInHisTitleColour) {
@@ -131,6 +143,15 @@ TEST_F(Overlay, StatusLineNamesThePlayerInHisTitleColour) {
     EXPECT_EQ(textAt(18, 101).text, "/10");
     EXPECT_EQ(textAt(35, 101).text, "2");
     expectColour(textAt(35, 101), 1, 1, 0.3f);
+
+    // The strong computer's name, in the status line and in the win message.
+    kiStrength[4] = KI_STRONG;
+    win = true;
+    draw();
+    EXPECT_FALSE(shown("Comp. 4"));
+    ASSERT_EQ(all("Profi 4").size(), 2u);
+    expectColour(all("Profi 4")[1], 1, 0, 1);
+    win = false;
 
     // A player outside 1-4 keeps white and reads no foreign memory.
     player = 9;

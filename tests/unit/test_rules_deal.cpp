@@ -39,6 +39,21 @@ TEST(RulesSeatSelection, CountAndSeatButtonsRespectTheSeatsTakingPart) {
     EXPECT_TRUE(playerKI[1]);
     EXPECT_TRUE(playersChoice);
     EXPECT_EQ(player, 0);
+
+    // The computer button of a computer seat switches how it plays; a person's seat made a
+    // computer again starts with the table.
+    EXPECT_EQ(kiStrength[1], KI_TABLE);
+    press(PICK_SEAT_COMPUTER + 1);
+    EXPECT_TRUE(playerKI[1]);
+    EXPECT_EQ(kiStrength[1], KI_STRONG);
+    press(PICK_SEAT_COMPUTER + 1);
+    EXPECT_EQ(kiStrength[1], KI_TABLE);
+    press(PICK_SEAT_COMPUTER + 1);
+    press(PICK_SEAT_PERSON + 1);
+    press(PICK_SEAT_COMPUTER + 1);
+    EXPECT_EQ(kiStrength[1], KI_TABLE);
+    press(PICK_SEAT_COMPUTER + 3); // not taking part
+    EXPECT_EQ(kiStrength[3], KI_TABLE);
 }
 
 TEST(RulesSeatSelection, StartHidesThePanelAndOpensWithPlayerOne) {

@@ -14,6 +14,7 @@
 
 #include "assets/catalogue.h"
 #include "sim.h"
+#include "game/ki.h"
 #include "game/rules.h"
 #include "game/save.h"
 #include "game/state.h"
@@ -27,9 +28,12 @@ static const char* usage =
     "usage: quelvane-sim [--games N] [--players P] [--win-points W] [--seed S]\n"
     "                    [--run-dir DIR] [--step MS] [--stall-rounds R] [--max-rounds R]\n"
     "                    [--jobs J] [--verify-replay] [--verify-resume] [--check-saves]\n"
-    "                    [--keep-before-win FILE] [--quiet]\n"
+    "                    [--keep-before-win FILE] [--quiet] [--strength S1,S2,...]\n"
+    "                    [--weight NAME=VALUE]...\n"
     "       quelvane-sim --from FILE [--run-dir DIR] [--step MS] [...]\n"
     "Plays N games with P computer seats (1-4) to W points (4-12) on a fake clock.\n"
+    "--strength gives each seat's computer: 1 the table (the default), 2 the strong one;\n"
+    "--weight changes one weight of the strong computer's value of a position.\n"
     "--seed S replays the one game whose clock starts at S; --verify-replay plays every\n"
     "game twice and compares the outcomes; --jobs J plays J games at the same time.\n"
     "--from FILE plays a kept game (quelvane.sav) to its end, every seat by the computer.\n"
@@ -43,7 +47,8 @@ static const char* usage =
 enum { MAX_JOBS = 64 };
 
 struct Settings {
-    SimOptions game = {2, 10, 100, 100, 1000, false, 0, false, nullptr};
+    SimOptions game = {2,     10, 100,   100,     1000,
+                       false, 0,  false, nullptr, {0, KI_TABLE, KI_TABLE, KI_TABLE, KI_TABLE}};
     int games = 10;
     int seed = -1;
     const char* runDir = QUELVANE_RUN_DIR;
@@ -60,6 +65,28 @@ static bool readInt(const char* text, int low, int high, int* out) {
     if (!*text || *end || v < low || v > high) return false;
     *out = (int)v;
     return true;
+}
+
+// "1,2,1,1": one strength per seat from seat 1, as many as given.
+static bool readStrengths(const char* text, int* strength) {
+    int q = 1;
+    for (const char* c = text; *c; c++) {
+        if (*c == ',') continue;
+        if (q > 4 || (*c != '1' && *c != '2') || (c[1] && c[1] != ',')) return false;
+        strength[q++] = *c == '1' ? KI_TABLE : KI_STRONG;
+    }
+    return q > 1;
+}
+
+// "NAME=VALUE" for the strong computer's weights.
+static bool readWeight(const char* text) {
+    char name[32];
+    const char* eq = std::strchr(text, '=');
+    if (!eq || eq - text >= (long)sizeof name) return false;
+    std::snprintf(name, sizeof name, "%.*s", (int)(eq - text), text);
+    char* end = nullptr;
+    const float value = std::strtof(eq + 1, &end);
+    return eq[1] && !*end && setStrongWeight(name, value);
 }
 
 static bool parse(int argc, char** argv, Settings* s) {
@@ -102,6 +129,10 @@ static bool parse(int argc, char** argv, Settings* s) {
             ok = readInt(v, 1, 100000, &s->game.maxRounds);
         else if (!std::strcmp(a, "--jobs"))
             ok = readInt(v, 1, MAX_JOBS, &s->jobs);
+        else if (!std::strcmp(a, "--strength"))
+            ok = readStrengths(v, s->game.strength);
+        else if (!std::strcmp(a, "--weight"))
+            ok = readWeight(v);
         else if (!std::strcmp(a, "--run-dir"))
             s->runDir = v;
         else if (!std::strcmp(a, "--from"))
@@ -263,10 +294,17 @@ static double cpuSeconds(int who) {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-static void printGame(int index, const GameResult& r, int players) {
+// Seats are named as the game names them: "Comp. n" or, played by the strong computer,
+// "Profi n".
+static const char* seatName(const SimOptions& o, int q) {
+    return q >= 1 && q <= 4 && o.strength[q] == KI_STRONG ? "Profi" : "Comp.";
+}
+
+static void printGame(int index, const GameResult& r, const SimOptions& o) {
+    const int players = o.players;
     std::printf("game %d seed %d: ", index, r.seed);
     if (r.status == GAME_WON)
-        std::printf("won by Comp. %d in round %d", r.winner, r.rounds);
+        std::printf("won by %s %d in round %d", seatName(o, r.winner), r.winner, r.rounds);
     else if (r.status == GAME_UNREACHABLE)
         std::printf("unreachable in round %d (%s)", r.rounds, r.problem);
     else if (r.status == GAME_STALLED)
@@ -303,9 +341,26 @@ static int playFrom(const Settings& s) {
     GameResult r;
     playKeptGame(s.game, bytes, size, &r);
     std::printf("kept game %s, ", s.from);
-    printGame(1, r, playersPicked);
+    SimOptions kept = s.game; // seats and strengths as the kept game has them
+    kept.players = playersPicked;
+    for (int q = 1; q <= 4; q++)
+        kept.strength[q] = kiStrength[q] == KI_STRONG ? KI_STRONG : KI_TABLE;
+    printGame(1, r, kept);
     std::printf("state %08x status %d winner %d rounds %d\n", r.hash, r.status, r.winner, r.rounds);
     return r.status == GAME_WON || r.status == GAME_UNREACHABLE ? 0 : 1;
+}
+
+// Wins by strength, with the seats each plays: "; wins by strength: table 120 in 3 seats,
+// strong 280 in 1 seat".
+static void printStrengths(const SimOptions& o, const int* wins) {
+    int seats[3] = {}, won[3] = {};
+    for (int q = 1; q <= o.players; q++) {
+        seats[o.strength[q]]++;
+        won[o.strength[q]] += wins[q];
+    }
+    std::printf("; wins by strength: table %d in %d seat%s, strong %d in %d seat%s", won[KI_TABLE],
+                seats[KI_TABLE], seats[KI_TABLE] == 1 ? "" : "s", won[KI_STRONG], seats[KI_STRONG],
+                seats[KI_STRONG] == 1 ? "" : "s");
 }
 
 int main(int argc, char** argv) {
@@ -412,7 +467,7 @@ int main(int argc, char** argv) {
         stalled += r.status == GAME_STALLED;
         limited += r.status == GAME_LIMIT;
         broken += r.status == GAME_BROKEN;
-        if (!s.quiet || r.status != GAME_WON) printGame(i + 1, r, s.game.players);
+        if (!s.quiet || r.status != GAME_WON) printGame(i + 1, r, s.game);
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -426,6 +481,7 @@ int main(int argc, char** argv) {
                 games, s.game.players, s.game.winPoints, won, 100.0 * won / games, unreachable,
                 stalled, limited, broken, median);
     for (int p = 1; p <= s.game.players; p++) std::printf(" %d", wins[p]);
+    printStrengths(s.game, wins);
     std::printf("; %.2f games/s (%.2f per CPU second)\n", seconds > 0 ? runs / seconds : 0.0,
                 cpu > 0 ? runs / cpu : 0.0);
     if (mismatched) std::printf("%d games did not replay the same\n", mismatched);

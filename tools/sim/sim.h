@@ -20,6 +20,7 @@ struct SimOptions {
     int stopAtPass;     // > 0: keep the game in keepPath after this pass and stop
     bool keepBeforeWin; // a won game leaves in keepPath the game as the winner reached the target
     const char* keepPath;
+    int strength[5]; // per seat 1-4: KI_TABLE or KI_STRONG
 };
 
 struct GameResult {

@@ -325,8 +325,12 @@ void playGame(const SimOptions& o, int seed, GameResult* r) {
     r->seed = seed;
     setUpGame(o);
     simClock = seed;
+    // One pass per seat, whatever it needs, so that a seed deals the same board whoever
+    // plays it: a computer seat's button would switch its strength, so it gets a click on
+    // nothing. The strengths are set as they stand on the panel.
     press(o, PICK_PLAYER_COUNT + o.players);
-    for (int q = 1; q <= o.players; q++) press(o, PICK_SEAT_COMPUTER + q);
+    for (int q = 1; q <= o.players; q++) press(o, playerKI[q] ? PICK_NONE : PICK_SEAT_COMPUTER + q);
+    for (int q = 1; q <= o.players; q++) kiStrength[q] = o.strength[q];
     press(o, PICK_START);
     if (playersChoice) {
         std::snprintf(r->problem, sizeof r->problem, "the game did not start");
