@@ -205,6 +205,9 @@ static bool checkComputer(char* problem, int size) {
         if (houseBuild[p] < -1 || houseBuild[p] >= NUM_SPOTS)
             return fault(problem, size, "seat %d wishes for spot %d", p, houseBuild[p]);
     if (picked < -1 || picked >= 400) return fault(problem, size, "a click on %d", picked, 0);
+    // Between passes the rating's sums stand at zero; a rating starts from them.
+    if (posPoints1 != 0 || posPoints2 != 0 || posPointsTop != 0)
+        return fault(problem, size, "a spot rating of %d by %d left over", posPoints1, posPoints2);
     return true;
 }
 

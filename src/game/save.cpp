@@ -1,6 +1,7 @@
 // The kept game: its file format, writing after every change, and reading it back at start.
 #include "save.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -245,8 +246,10 @@ bool readGame(const unsigned char* data, int size, int now, char* why, int whySi
         resetGame();
         return false;
     }
-    // A delay under way goes on where it stood, whatever the clock reads now.
-    kiTime += now - (int)getWord(data + AT_CLOCK);
+    // A delay under way goes on where it stood, whatever the clock reads now. Any delay is over
+    // within the hour, so an older stamp is held to that, and no sum can overflow.
+    const long long waited = (long long)(int)getWord(data + AT_CLOCK) - kiTime;
+    kiTime = now - (int)std::min(std::max(waited, 0LL), 3600000LL);
     if (kiTurn == 0) picked = 0, lButtonDown = lButtonOneTime = false;
     return true;
 }

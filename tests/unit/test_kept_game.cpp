@@ -84,6 +84,13 @@ TEST(KeptGame, OfferedAtStartAndResumedWhole) {
     EXPECT_EQ(kiTime, 4900);
     kiTime = 900;
     EXPECT_TRUE(written(1000) == timed) << "the same game";
+    kiTime = -2147483000; // a stamp from long ago is held to the hour, with no overflow
+    put(keptGamePath, written(1000));
+    resetGame();
+    showGame();
+    opened();
+    press(PICK_RESUME);
+    EXPECT_EQ(kiTime, 5000 - 3600000);
     EXPECT_TRUE(shows(housesV[10], TEX_SETTLEMENT));
     EXPECT_TRUE(shows(streetsV[3], TEX_BUILD + 3)) << "the road offers of the opening";
     EXPECT_TRUE(shows(modelV[28], TEX_TERRAIN));
@@ -124,8 +131,12 @@ TEST(KeptGame, DamagedOrForeignFilesAreMovedAsideAndNeverLost) {
     const std::string path = folder + "/quelvane.sav";
     std::snprintf(keptGamePath, sizeof keptGamePath, "%s", path.c_str());
     const std::string game = openingGame();
+    const int points = resources[1][0];
     resources[1][0] = 3; // points without the buildings to hold them
     const std::string impossible = written(clockMs);
+    resources[1][0] = points;
+    posPoints1 = 7; // a rating's sum, which a pass always leaves at zero
+    const std::string leftOver = written(clockMs);
     std::string otherVersion = game, checksum = game;
     otherVersion[8] = 2;
     checksum[100] ^= 1;
@@ -138,6 +149,7 @@ TEST(KeptGame, DamagedOrForeignFilesAreMovedAsideAndNeverLost) {
         {otherVersion, "format version 2"},
         {checksum, "the checksum does not match"},
         {impossible, "an impossible game: player 1 has 3 points"},
+        {leftOver, "a spot rating of 7 by 0 left over"},
     };
     std::vector<std::string> aside;
     for (const auto& d : damaged) {
