@@ -134,8 +134,10 @@ for round in $(seq 1 "$max_rounds"); do
             shot trade_open
             check "Handeln opens the trade dialog (Incoming, Outgoing)" \
                 at_least "$(count trade_open 480 235 790 265 255 255 77 40)" 60
+            # The dice's faces are a warm white; the message line that takes their place is
+            # pure white.
             check "opening the dialog hides the dice" \
-                at_most "$(changed "$before" trade_open 500 940 780 1015 40)" 30
+                at_most "$(count trade_open 520 930 740 1012 240 238 228 12)" 100
             click_at panel $((29 + pay))  # pay with this kind
             click_at panel $((24 + want)) # plus: one card of that kind
             shot trade_offer
