@@ -96,7 +96,9 @@ void drawWater() {
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, seaVertices);
     glTexCoordPointer(2, GL_FLOAT, 0, seaTexCoords);
-    glDrawElements(GL_TRIANGLES, seaTriangleCount * 3, GL_UNSIGNED_SHORT, seaTriangles);
+    const bool island = modelV[28].polygon_count > 0; // the beach, from the deal on
+    glDrawElements(GL_TRIANGLES, (island ? seaOpenTriangleCount : seaTriangleCount) * 3,
+                   GL_UNSIGNED_SHORT, seaTriangles);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
     glPopMatrix();

@@ -2,6 +2,7 @@
 #include "sea.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "assets/catalogue.h"
 #include "game/view.h"
@@ -10,6 +11,7 @@ float seaVertices[MAX_SEA_VERTICES][3];
 float seaTexCoords[MAX_SEA_VERTICES][2];
 unsigned short seaTriangles[MAX_SEA_TRIANGLES][3];
 int seaVertexCount, seaTriangleCount;
+int seaOpenTriangleCount;
 
 // A corner lies on the strip's row `seaRow`, or `seaBetween` of the way on to the next one
 // where the walls cut the strip; `seaAcross` tells how far across the strip, 0 to 1.
@@ -107,9 +109,15 @@ static bool inHole(int v) {
            std::fabs(seaVertices[v][1] - centreY) <= seaHoleHalfY;
 }
 
+// The hole's pieces wait here until the others are laid out.
+static unsigned short holeTriangles[MAX_SEA_TRIANGLES][3];
+static int holeTriangleCount;
+
 static void addTriangle(int a, int b, int c) {
-    if (seaTriangleCount >= MAX_SEA_TRIANGLES || (inHole(a) && inHole(b) && inHole(c))) return;
-    unsigned short* t = seaTriangles[seaTriangleCount++];
+    const bool hole = inHole(a) && inHole(b) && inHole(c);
+    int& count = hole ? holeTriangleCount : seaTriangleCount;
+    if (seaTriangleCount + holeTriangleCount >= MAX_SEA_TRIANGLES) return;
+    unsigned short* t = hole ? holeTriangles[count++] : seaTriangles[count++];
     t[0] = (unsigned short)a, t[1] = (unsigned short)b, t[2] = (unsigned short)c;
 }
 
@@ -147,7 +155,7 @@ static int lineCorners(int line, int* corners) {
 }
 
 void buildSea() {
-    seaVertexCount = seaTriangleCount = 0;
+    seaVertexCount = seaTriangleCount = holeTriangleCount = 0;
     cutAtWalls();
     placeLines();
     static int corners[MAX_LINES][722];
@@ -156,6 +164,10 @@ void buildSea() {
         cornerCount[line] = lineCorners(line, corners[line]);
     for (int band = 0; band + 1 < lineCount; band++)
         zipBand(corners[band], cornerCount[band], corners[band + 1], cornerCount[band + 1]);
+    seaOpenTriangleCount = seaTriangleCount;
+    std::memcpy(seaTriangles[seaTriangleCount], holeTriangles,
+                sizeof holeTriangles[0] * holeTriangleCount);
+    seaTriangleCount += holeTriangleCount;
     raiseSea();
 }
 

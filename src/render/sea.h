@@ -10,9 +10,9 @@
 // catalogue.h): x along its rows, y across.
 enum { MAX_SEA_VERTICES = 2048, MAX_SEA_TRIANGLES = 2048 };
 
-// Under the middle of the island the sand stays above the highest wave, and no sea is drawn:
-// from row 340 to row 376 of the strip (board x -100.5 to 101.1), board y -100 to 100. The
-// assets' tests hold the sand to it.
+// Under the middle of the island the sand stays above the highest wave, so the sea there is
+// drawn only while no island stands (before a deal): from row 340 to row 376 of the strip
+// (board x -100.5 to 101.1), board y -100 to 100. The assets' tests hold the sand to it.
 enum { SEA_HOLE_FIRST_ROW = 340, SEA_HOLE_LAST_ROW = 376 };
 const float seaHoleHalfY = 100;
 
@@ -20,6 +20,7 @@ extern float seaVertices[MAX_SEA_VERTICES][3];
 extern float seaTexCoords[MAX_SEA_VERTICES][2]; // the strip's: s = row / 11, t = 80 across
 extern unsigned short seaTriangles[MAX_SEA_TRIANGLES][3]; // clockwise in x, y, as the strip
 extern int seaVertexCount, seaTriangleCount;
+extern int seaOpenTriangleCount; // the first ones, outside the hole; the hole's follow them
 
 // Lays out the pieces, once; the heights follow with raiseSea.
 void buildSea();
