@@ -397,7 +397,7 @@ static void drawMessageLine() {
 }
 
 // Canvas units of the scoreboard in the top right corner: the columns' centres, the rows.
-static const float scoreName = 1032, scorePoints = 1157, scoreCards = 1226;
+static const float scoreName = 1032, scorePoints = 1152, scoreCards = 1216;
 static const float scoreHeading = 36, scoreRow0 = 63, scoreRowStep = 26;
 
 static void centred(float x, float y, const char* text, const float* colour) {
