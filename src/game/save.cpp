@@ -2,6 +2,7 @@
 #include "save.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -246,10 +247,11 @@ bool readGame(const unsigned char* data, int size, int now, char* why, int whySi
         resetGame();
         return false;
     }
-    // A delay under way goes on where it stood, whatever the clock reads now. Any delay is over
-    // within the hour, so an older stamp is held to that, and no sum can overflow.
+    // A delay under way goes on where it stood, whatever the clock reads now. A stamp further
+    // off than half the clock's range is held there, so no sum with it can overflow.
     const long long waited = (long long)(int)getWord(data + AT_CLOCK) - kiTime;
-    kiTime = now - (int)std::min(std::max(waited, 0LL), 3600000LL);
+    const long long limit = INT_MAX / 2;
+    kiTime = (int)std::min(std::max(now - waited, -limit), limit);
     if (kiTurn == 0) picked = 0, lButtonDown = lButtonOneTime = false;
     return true;
 }
