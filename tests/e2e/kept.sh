@@ -74,7 +74,10 @@ winner=$("$QV_BUILD/quelvane-sim" --seed 10007 --players 2 --win-points 4 \
 game_relaunch won
 click_at panel 73
 shot resumed
-won() { at_least "$(player_pixels "$1" "$winner" 425 476 515 506)" 25; }
+won() { # the end screen's navy panel, and the winner's name on it
+    at_least "$(count "$1" 460 600 820 650 32 42 63 20)" 15000 &&
+        at_least "$(player_pixels "$1" "$winner" 425 476 515 506)" 25
+}
 for _ in $(seq 1 30); do
     QV_PNG=0 shot won
     won won && break

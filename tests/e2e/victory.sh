@@ -11,6 +11,9 @@ pace() { count "$1" 185 40 240 66 $highlight 40; } # ">" or ">>>" after "Compute
 # The victory message: the winner's name in its colour, the move number highlighted; prints
 # the winning seat.
 winner() { # winner SHOT
+    # The end screen's panel first: its navy below the points rows; a gold ring round a paid
+    # tile near the board's middle must not pass for the message's highlight.
+    at_least "$(count "$1" 460 600 820 650 32 42 63 20)" 15000 || return 1
     at_least "$(count "$1" 580 476 612 506 $highlight 40)" 10 || return 1
     local p
     for p in 1 2; do
