@@ -349,10 +349,11 @@ static bool placeWord(Flow& f, const char* word, const float* colour) {
     return true;
 }
 
-// Words that belong with the next one and never end a line: a seat's name ("Comp. 2"), a
-// count of cards ("+2 Holz"), the roll ("Wurf 8:").
+// Words that belong with the next one and never end a line: a seat's name ("Comp. 2",
+// "Profi 2"), a count of cards ("+2 Holz"), the roll ("Wurf 8:").
 static bool bindsToNext(const char* word, int n) {
-    return word[0] == '+' || (n == 5 && !std::strncmp(word, "Comp.", 5)) ||
+    return word[0] == '+' ||
+           (n == 5 && (!std::strncmp(word, "Comp.", 5) || !std::strncmp(word, "Profi", 5))) ||
            (n == 7 && !std::strncmp(word, "Spieler", 7)) ||
            (n == 4 && !std::strncmp(word, "Wurf", 4));
 }
