@@ -37,6 +37,20 @@ void payCost(int p, int piece) {
     for (int kind = WOOD; kind <= CLAY; kind++) resources[p][kind] -= buildCost[piece][kind];
 }
 
+void refundCost(int p, int piece) {
+    for (int kind = WOOD; kind <= CLAY; kind++) resources[p][kind] += buildCost[piece][kind];
+}
+
+void removePiece(int p, int piece, int place) {
+    if (piece == PIECE_ROAD) {
+        streets[place] = 0;
+        return;
+    }
+    houses[place][SPOT_LEVEL] = piece == PIECE_CITY ? SETTLEMENT : NO_BUILDING;
+    if (piece == PIECE_SETTLEMENT) houses[place][SPOT_OWNER] = 0;
+    resources[p][0]--;
+}
+
 // A missing edge (-1) carries no road.
 static int roadOwner(int e) {
     return validEdge(e) ? streets[e] : 0;
@@ -176,10 +190,6 @@ void forgetTakeBacks() {
     takeBackCount = 0;
 }
 
-static void refund(int p, int piece) {
-    for (int kind = WOOD; kind <= CLAY; kind++) resources[p][kind] += buildCost[piece][kind];
-}
-
 // An opening settlement was free: taking it back makes the settlement due again.
 void takeBackBuild() {
     if (!canTakeBack()) return;
@@ -187,19 +197,15 @@ void takeBackBuild() {
     takeBackCount--;
     const int piece = takeBacks[takeBackCount][0], place = takeBacks[takeBackCount][1];
     takeBacks[takeBackCount][0] = takeBacks[takeBackCount][1] = 0;
-    if (piece == PIECE_ROAD) {
-        if (validEdge(place) && streets[place] == p) {
-            streets[place] = 0;
-            refund(p, PIECE_ROAD);
-        }
-    } else if (validSpot(place) && ownerAt(place) == p && houses[place][SPOT_LEVEL] == piece) {
-        houses[place][SPOT_LEVEL] = piece == PIECE_CITY ? SETTLEMENT : NO_BUILDING;
-        if (piece == PIECE_SETTLEMENT) houses[place][SPOT_OWNER] = 0;
-        resources[p][0]--;
+    const bool stands = piece == PIECE_ROAD ? validEdge(place) && streets[place] == p
+                                            : validSpot(place) && ownerAt(place) == p &&
+                                                  houses[place][SPOT_LEVEL] == piece;
+    if (stands) {
+        removePiece(p, piece, place);
         if (piece == PIECE_SETTLEMENT && inOpening())
             firstTime--;
         else
-            refund(p, piece);
+            refundCost(p, piece);
     }
     piecesChanged();
 }

@@ -41,14 +41,6 @@ static void walkRoads(int p, bool* reached) {
     }
 }
 
-static bool touchesOwnRoad(int s, int p) {
-    for (int i = 3; i < 6; i++) {
-        const int e = availableCheck1[s][i];
-        if (e >= 0 && streets[e] == p) return true;
-    }
-    return false;
-}
-
 bool checkInvariants(char* problem, int size) {
     int points[5] = {};
     for (int s = 0; s < NUM_SPOTS; s++) {
@@ -61,7 +53,7 @@ bool checkInvariants(char* problem, int size) {
         points[owner] += level;
         if (besideBuilding(s))
             return fault(problem, size, "spot %d has a building on a neighbour spot", s, 0);
-        if (firstTime > 4 * playersPicked && !touchesOwnRoad(s, owner))
+        if (firstTime > 4 * playersPicked && !spotTouchesRoad(s, owner))
             return fault(problem, size, "building on spot %d has no road of player %d", s, owner);
     }
     for (int p = 1; p <= 4; p++) {

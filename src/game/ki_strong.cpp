@@ -293,28 +293,19 @@ static void tryAction(const Action& a, int p) {
     }
 }
 
-static void refund(int p, int piece) {
-    for (int kind = WOOD; kind <= CLAY; kind++) resources[p][kind] += buildCost[piece][kind];
-}
-
 static void takeBack(const Action& a, int p) {
     const bool paid = !inOpening();
     switch (a.kind) {
     case ACT_ROAD:
-        streets[a.at] = 0;
-        if (paid) refund(p, PIECE_ROAD);
-        break;
     case ACT_SETTLEMENT:
-        houses[a.at][SPOT_LEVEL] = NO_BUILDING;
-        houses[a.at][SPOT_OWNER] = 0;
-        resources[p][0]--;
-        if (paid) refund(p, PIECE_SETTLEMENT);
+    case ACT_CITY: {
+        const int piece = a.kind == ACT_ROAD         ? PIECE_ROAD
+                          : a.kind == ACT_SETTLEMENT ? PIECE_SETTLEMENT
+                                                     : PIECE_CITY;
+        removePiece(p, piece, a.at);
+        if (paid || piece == PIECE_CITY) refundCost(p, piece);
         break;
-    case ACT_CITY:
-        houses[a.at][SPOT_LEVEL] = SETTLEMENT;
-        resources[p][0]--;
-        refund(p, PIECE_CITY);
-        break;
+    }
     case ACT_TRADE:
         resources[p][a.pay] += a.rate;
         resources[p][a.want]--;

@@ -30,6 +30,10 @@ enum Piece { PIECE_ROAD, PIECE_SETTLEMENT, PIECE_CITY };
 extern const int buildCost[3][6];
 bool holdsCost(int p, int piece); // player p holds at least the cards the piece costs
 void payCost(int p, int piece);
+void refundCost(int p, int piece); // the cards payCost took come back
+// Takes p's piece off its place: a road or a settlement goes, a city is a settlement again;
+// the points follow, the cards do not.
+void removePiece(int p, int piece, int place);
 
 // Placement tests, shared by the clicks, the offers and the computer player.
 bool inOpening();                      // opening placements still due

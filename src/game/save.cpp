@@ -327,7 +327,7 @@ void resumeKeptGame() {
 void keepGame(int now) {
     if (!keeping || playersChoice || !gameChanged(lastWritten, &lastWrittenSize)) return;
     static unsigned char bytes[KEPT_GAME_ROOM];
-    const int size = seal(bytes, writePayload(bytes + HEADER_BYTES), now);
+    const int size = writeGame(bytes, now);
     char why[600], line[1800];
     if (!platform.keepFile(keptGamePath, bytes, size, why, sizeof why)) {
         std::snprintf(line, sizeof line, "%s; the game is no longer kept", why);

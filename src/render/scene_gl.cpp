@@ -104,14 +104,20 @@ void drawWater() {
     glPopMatrix();
 }
 
+// Pushes the matrix of tile slot k and binds its texture; the caller pops it.
+static const float* placeTile(int k) {
+    const float* at = positionM[k];
+    glPushMatrix();
+    glTranslatef(at[0], at[1], at[2]);
+    glRotatef(at[3], 0, 0, 1);
+    glBindTexture(GL_TEXTURE_2D, (GLuint)modelV[k].texture_id);
+    return at;
+}
+
 // Tiles carry the name 0 that the frame starts with.
 void drawTiles() {
     for (int k = 0; k < 29; k++) {
-        const float* at = positionM[k];
-        glPushMatrix();
-        glTranslatef(at[0], at[1], at[2]);
-        glRotatef(at[3], 0, 0, 1);
-        glBindTexture(GL_TEXTURE_2D, (GLuint)modelV[k].texture_id);
+        placeTile(k);
         drawMesh(modelV[k]);
         glPopMatrix();
     }
@@ -119,11 +125,7 @@ void drawTiles() {
 
 void drawTilesInWaves() {
     for (int k = 0; k < 29; k++) {
-        const float* at = positionM[k];
-        glPushMatrix();
-        glTranslatef(at[0], at[1], at[2]);
-        glRotatef(at[3], 0, 0, 1);
-        glBindTexture(GL_TEXTURE_2D, (GLuint)modelV[k].texture_id);
+        const float* at = placeTile(k);
         drawMeshBand(modelV[k], waterBottom - at[2], waterTop - at[2]);
         glPopMatrix();
     }
