@@ -10,7 +10,8 @@ enum { SPECIAL_F2 = 2, SPECIAL_F3 = 3, SPECIAL_F4 = 4, SPECIAL_LEFT = 100, SPECI
 // Words in the selection buffer of one pick: 128 records of one name each.
 enum { PICK_BUFFER_WORDS = 512 };
 
-// Puts the input back to its start: no button held, no drag under way. Runs once before main.
+// Puts the input back to its start: no button held, no drag under way. Runs before main and
+// for every new game.
 void resetInput();
 
 // Camera drags: the buttons held, the cursor and the camera where each drag began

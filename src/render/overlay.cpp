@@ -100,8 +100,9 @@ static void playerName(float X, float Y) {
     put(X, Y, isPlayer(player) ? titleColour[player] : colourWhite);
 }
 
+// Before a game there is nobody on turn, and no name to show.
 static void drawStatusLine() {
-    playerName(13.5f, 95.5f);
+    if (isPlayer(player)) playerName(13.5f, 95.5f);
     const float* numbers = colourHighlight;
     const int p = isPlayer(player) ? player : 0;
     count(15.5f, 101, numbers, "%u", resources[p][0]);
@@ -207,7 +208,6 @@ static void drawPersonControls() {
 
     if (wuerfeln) label(85, 98, colourWhite, "Wuerfeln");
     if (next && !trade && !build) {
-        drawRollSum();
         label(97.3f, 98, colourWhite, "Naechster");
         label(85.3f, 98, colourWhite, "Handeln");
     }
@@ -277,43 +277,73 @@ static void rollNews(char* out, int size) {
     if (!any) append(out, size, " kein Ertrag");
 }
 
+// What the seat on turn did, by NewsMove; a trade names its cards after the verb.
+static const char* const moveText[] = {
+    "baut eine Strasse",
+    "baut eine Siedlung",
+    "baut eine Stadt",
+    "tauscht",
+    "nimmt eine Strasse zurueck",
+    "nimmt eine Siedlung zurueck",
+    "nimmt eine Stadt zurueck",
+};
+enum { MOVE_TEXTS = sizeof moveText / sizeof moveText[0] };
+
+// Why the rules refused a press, by NewsReason.
+static const char* const reasonText[] = {"zu wenige Karten", "nichts gewaehlt",
+                                         "Platz schon bebaut", "nur mit Spielern"};
+enum { REASON_TEXTS = sizeof reasonText / sizeof reasonText[0] };
+
+// The next step of a person, by phase.
+static const char* const stepText[] = {
+    "Siedlung setzen",
+    "Strasse setzen",
+    "Wuerfeln",
+    "Karte waehlen, dann tauschen",
+    "Bauplatz waehlen",
+    "nichts zu bauen, weiter mit Naechster",
+    "Handeln, dann Bauen, oder Naechster",
+    "Ziel erreicht: Naechster gewinnt das Spiel",
+    "ist am Zug",
+};
+enum {
+    STEP_SETTLEMENT,
+    STEP_ROAD,
+    STEP_ROLL,
+    STEP_TRADE,
+    STEP_BUILD,
+    STEP_NOTHING_TO_BUILD,
+    STEP_FREE,
+    STEP_WIN,
+    STEP_COMPUTER,
+};
+
 static void moveNews(char* out, int size) {
-    static const char* const built[3] = {"eine Strasse", "eine Siedlung", "eine Stadt"};
     seatName(out, size, newsSeat);
-    if (newsMove >= MOVE_ROAD && newsMove <= MOVE_CITY) {
-        append(out, size, " baut %s", built[newsMove - MOVE_ROAD]);
-        return;
-    }
-    append(out, size, " tauscht ");
+    if (newsMove < 0 || newsMove >= MOVE_TEXTS) return;
+    append(out, size, " %s", moveText[newsMove]);
+    if (newsMove != MOVE_TRADE) return;
+    append(out, size, " ");
     appendCards(out, size, newsCards[0]);
     append(out, size, " gegen ");
     appendCards(out, size, newsCards[1]);
 }
 
 static void refusalNews(char* out, int size) {
-    static const char* const reason[4] = {"zu wenige Karten", "nichts gewaehlt",
-                                          "kein Bauplatz frei", "nur mit Spielern"};
-    if (newsReason >= 0 && newsReason < 4) append(out, size, "%s", reason[newsReason]);
+    if (newsReason >= 0 && newsReason < REASON_TEXTS)
+        append(out, size, "%s", reasonText[newsReason]);
 }
 
-// The building step says what stands in the way when nothing can be built.
-static const char* buildingStep() {
-    for (int s = 0; s < NUM_SPOTS; s++)
-        if (settlementAllowed(s) || cityAllowed(s)) return "Bauplatz waehlen";
-    for (int e = 0; e < NUM_EDGES; e++)
-        if (roadAllowed(e)) return "Bauplatz waehlen";
-    for (int piece = PIECE_ROAD; piece <= PIECE_CITY; piece++)
-        if (holdsCost(player, piece)) return "kein Bauplatz frei";
-    return "zu wenige Karten";
-}
-
+// A person who has reached the target wins with the end of the turn, which the step says
+// once the turn is open; building on is still allowed.
 static const char* nextStep() {
-    if (isComputer(player)) return "ist am Zug";
-    if (inOpening()) return firstTime % 2 == 0 ? "Siedlung setzen" : "Strasse setzen";
-    if (wuerfeln) return "Wuerfeln";
-    if (trade) return "Karte waehlen, dann tauschen";
-    if (build) return buildingStep();
-    if (next) return "Handeln, dann Bauen, oder Naechster";
+    if (isComputer(player)) return stepText[STEP_COMPUTER];
+    if (inOpening()) return stepText[firstTime % 2 == 0 ? STEP_SETTLEMENT : STEP_ROAD];
+    if (wuerfeln) return stepText[STEP_ROLL];
+    if (next && resources[player][0] >= winPoints) return stepText[STEP_WIN];
+    if (trade) return stepText[STEP_TRADE];
+    if (build) return stepText[offersUp > 0 ? STEP_BUILD : STEP_NOTHING_TO_BUILD];
+    if (next) return stepText[STEP_FREE];
     return "";
 }
 
@@ -452,8 +482,8 @@ void drawOverlayTexts() {
     if (win) drawWinMessage();
     if (fps) drawFrameRate();
     if (kiTurn == 0) drawPersonControls();
-    // The computer's roll, once the opening placements are over.
-    if (kiTurn > KI_ROLL && 4 * playersPicked < firstTime) drawRollSum();
+    // The sum stands beside the dice, a person's roll or the computer's, and goes with them.
+    if (diceShown && !playersChoice && !win) drawRollSum();
     if (kiTurn > 0) drawComputerSpeed();
     // The scene of the next frame is drawn in the colour the overlay leaves.
     overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);

@@ -112,6 +112,7 @@ TEST_F(Overlay, PlayerChoiceColoursTheChosenSideOfEachSeat) {
 
     EXPECT_FALSE(shown("Spieler 3"));
     EXPECT_FALSE(shown("Comp. 4"));
+    EXPECT_FALSE(shown("Spieler 0")) << "nobody is on turn yet";
     expectAt(one("Start"), 61.6f, 62.3f);
     EXPECT_FLOAT_EQ(cr + cg + cb, 3); // ends white
 
@@ -153,10 +154,10 @@ TEST_F(Overlay, StatusLineNamesThePlayerInHisTitleColour) {
     expectColour(all("Profi 4")[1], 1, 0, 1);
     win = false;
 
-    // A player outside 1-4 keeps white and reads no foreign memory.
+    // A player outside 1-4 has no name to show and reads no foreign memory.
     player = 9;
     draw();
-    expectColour(one("Spieler 9"), 1, 1, 1);
+    EXPECT_FALSE(shown("Spieler 9"));
 }
 
 TEST_F(Overlay, ComputerTurnHidesThePersonsControlsAndShowsTheSpeed) {
@@ -182,18 +183,27 @@ TEST_F(Overlay, ComputerTurnHidesThePersonsControlsAndShowsTheSpeed) {
     EXPECT_TRUE(shown("Schliessen"));
 }
 
-TEST_F(Overlay, ComputerRollShowsOnlyAfterTheOpening) {
+// The sum stands beside the dice while they show, in a person's turn or the computer's; when
+// the dice go (trading opens, the turn passes) it goes with them, and never shows through the
+// message line that takes their place.
+TEST_F(Overlay, TheRollSumGoesWithTheDice) {
     playersChoice = false;
     kiTurn = 3;
-    playersPicked = 2;
+    playerKI[1] = true;
     zufall = 8;
-    firstTime = 8; // four placements each: the opening is still on
-    draw();
-    EXPECT_FALSE(shown("= 8"));
     firstTime = 9;
+    draw();
+    EXPECT_FALSE(shown("= 8")) << "the computer trades or builds: its dice are gone";
+    diceShown = true;
     draw();
     expectAt(one("= 8"), 75, 98);
     expectColour(one("+"), 1, 1, 0.3f);
+    kiTurn = 0, playerKI[1] = false, next = true;
+    draw();
+    expectAt(one("= 8"), 75, 98);
+    trade = true, diceShown = false;
+    draw();
+    EXPECT_FALSE(shown("= 8") || shown("+"));
 }
 
 TEST_F(Overlay, CentreMarkerFollowsTheCamera) {
@@ -323,10 +333,36 @@ TEST_F(Overlay, MessageLineTellsWhoIsOnTurnTheNextStepAndWhatHappened) {
     trade = true;
     EXPECT_EQ(step(), "Karte waehlen, dann tauschen");
     trade = false, build = true;
-    EXPECT_EQ(step(), "zu wenige Karten");
-    houses[10][SPOT_LEVEL] = 1, houses[10][SPOT_OWNER] = 1;
-    resources[1][GRAIN] = 2, resources[1][ORE] = 3;
-    EXPECT_EQ(step(), "Bauplatz waehlen") << "a city can be raised";
+    EXPECT_EQ(step(), "nichts zu bauen, weiter mit Naechster") << "no offer stands";
+    offersUp = 1;
+    EXPECT_EQ(step(), "Bauplatz waehlen");
+    resources[1][0] = winPoints;
+    EXPECT_EQ(step(), "Ziel erreicht: Naechster gewinnt das Spiel");
+    build = false;
+    EXPECT_EQ(step(), "Ziel erreicht: Naechster gewinnt das Spiel") << "in every phase of the turn";
+    resources[1][0] = 0;
+
+    // What the seat on turn did, a person's like a computer's, and why a press was refused.
+    const char* const moves[] = {"baut eine Strasse",
+                                 "baut eine Siedlung",
+                                 "baut eine Stadt",
+                                 nullptr,
+                                 "nimmt eine Strasse zurueck",
+                                 "nimmt eine Siedlung zurueck",
+                                 "nimmt eine Stadt zurueck"};
+    for (int move = 0; move < 7; move++) {
+        if (!moves[move]) continue; // a trade names its cards, below
+        newsMoved(move);
+        composeMessage(&m);
+        EXPECT_EQ(std::string(m.news), std::string("Spieler 1 ") + moves[move]);
+    }
+    const char* const reasons[] = {"zu wenige Karten", "nichts gewaehlt", "Platz schon bebaut",
+                                   "nur mit Spielern"};
+    for (int reason = 0; reason < 4; reason++) {
+        newsRefused(reason);
+        composeMessage(&m);
+        EXPECT_STREQ(m.news, reasons[reason]);
+    }
 
     newsRolled(8);
     newsPaid(1, WOOD, 2);
@@ -341,11 +377,11 @@ TEST_F(Overlay, MessageLineTellsWhoIsOnTurnTheNextStepAndWhatHappened) {
     player = 2, next = build = false;
     EXPECT_EQ(step(), "ist am Zug");
     EXPECT_STREQ(m.name, "Comp. 2");
-    newsComputerMoved(MOVE_CITY);
+    newsMoved(MOVE_CITY);
     composeMessage(&m);
     EXPECT_STREQ(m.news, "Comp. 2 baut eine Stadt");
     const int gave[6] = {0, 0, 4, 0, 3, 0}, got[6] = {0, 1, 0, 0, 0, 1};
-    newsComputerTraded(gave, got);
+    newsTraded(gave, got);
     composeMessage(&m);
     EXPECT_STREQ(m.news, "Comp. 2 tauscht 4 Wolle, 3 Erz gegen 1 Holz, 1 Lehm");
 
