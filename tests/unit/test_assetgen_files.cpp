@@ -2,6 +2,7 @@
 // completeness, determinism.
 #include "assetgen.h"
 #include "assets/mesh.h"
+#include "render/camera.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,7 @@ struct ChunkWalk {
     const Bytes& b;
     std::vector<std::string> errors;
     unsigned vertices = 0, faces = 0, mapping = 0, objects = 0;
+    float reach = 0; // the farthest vertex from the model's origin
     bool version = false, meshVersion = false;
     std::string name;
 
@@ -139,6 +141,10 @@ struct ChunkWalk {
             if (to - from != 2 + 12 * (size_t)vertices) errors.push_back("vertex list length");
             for (size_t i = 0; i < 3 * (size_t)vertices && from + 2 + 4 * i + 4 <= to; i++)
                 if (!std::isfinite(f32(b, from + 2 + 4 * i))) errors.push_back("vertex not finite");
+            for (size_t v = 0; v < vertices && from + 14 + 12 * v <= to; v++) {
+                const size_t at = from + 2 + 12 * v;
+                reach = std::fmax(reach, std::hypot(f32(b, at), f32(b, at + 4), f32(b, at + 8)));
+            }
             break;
         case 0x4140:
             mapping = u16(b, from);
@@ -177,6 +183,13 @@ TEST(AssetFiles, EveryModelIsAWellFormed3dsMesh) {
         EXPECT_LE(w.vertices, (unsigned)MAX_VERTICES);
         EXPECT_LE(w.faces, (unsigned)MAX_POLYGONS);
         EXPECT_EQ(w.mapping, w.vertices) << "one texture coordinate per vertex";
+        // A land tile's number stands on its centre, drawn nearer the eye by more than any
+        // of the tile's models reaches from there, so that none of them hides it.
+        for (const char* land : {"wald", "schaf", "weizenfeld", "berg", "lehm", "wueste"})
+            if (std::string(land) == name) {
+                EXPECT_LT(w.reach + numberHalfSize, numberPullDistance);
+                EXPECT_GT(w.reach, 25) << "the tile reaches its corners";
+            }
     }
 }
 
