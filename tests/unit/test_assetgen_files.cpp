@@ -3,6 +3,7 @@
 #include "assetgen.h"
 #include "assets/mesh.h"
 #include "render/camera.h"
+#include "render/overlay.h"
 
 #include <gtest/gtest.h>
 
@@ -470,6 +471,41 @@ TEST(AssetTextures, PanelsUnderTheOverlayTextsStayDark) {
     float face = button.luminance(button.w / 4, button.h / 4, button.w * 3 / 4, button.h * 3 / 4);
     EXPECT_LT(face, 0.5f);
     EXPECT_GT(face, barLum + 0.1f) << "the button must still stand out from the dark bar";
+
+    // Texts in a seat's colour keep a contrast of at least 4.5:1 (the usual threshold for
+    // text) against the colour of the panel behind them. Regions in texture pixels, rows
+    // counted from the bottom.
+    auto relative = [](const float* c) {
+        float l[3];
+        for (int k = 0; k < 3; k++)
+            l[k] = c[k] <= 0.04045f ? c[k] / 12.92f : std::pow((c[k] + 0.055f) / 1.055f, 2.4f);
+        return 0.2126f * l[0] + 0.7152f * l[1] + 0.0722f * l[2];
+    };
+    struct Behind {
+        const char* texture;
+        int x0, y0, x1, y1;
+        const float (*colours)[3];
+    } behind[] = {
+        {"gui", 106, 79, 177, 113, seatOnPanel},   // the name plate in the bar
+        {"gui", 420, 14, 644, 111, seatOnPanel},   // the bar's middle panel: the message line
+        {"meldung", 16, 10, 496, 54, seatOnPanel}, // the message strip above it
+        {"punkte", 16, 16, 240, 112, seatOnPanel}, // the scoreboard
+        {"ende", 30, 30, 482, 226, seatOnPanel},   // the end screen
+        {"knopf2", 16, 12, 112, 52, seatOnButton}, // seat selection and trade partners
+    };
+    for (const Behind& b : behind) {
+        Bitmap panel = loadBitmap(b.texture);
+        ASSERT_GE(panel.w, b.x1);
+        float mean[3] = {};
+        for (int y = b.y0; y < b.y1; y++)
+            for (int x = b.x0; x < b.x1; x++)
+                for (int c = 0; c < 3; c++) mean[c] += panel.at(x, y, c);
+        for (float& c : mean) c /= (float)((b.x1 - b.x0) * (b.y1 - b.y0));
+        for (int p = 1; p <= 4; p++) {
+            const float text = relative(b.colours[p]), back = relative(mean);
+            EXPECT_GE((text + 0.05f) / (back + 0.05f), 4.5f) << "seat " << p << " on " << b.texture;
+        }
+    }
 }
 
 TEST(AssetTextures, CardsAndPlayerColoursAreDistinct) {
