@@ -276,12 +276,13 @@ static void drawOptionLabels() {
         {"Wire", 41.7f, wire},         {"Center", 46.9f, cameraCentred()},
         {"Zahlen", 52.1f, numberShow}, {"Zeichen", 57.3f, portSign},
     };
+    const float marker = 5.5f * xInterface;
     for (int i = 0; i < 6; i++) {
         const auto& o = option[i];
         if (o.on) label(5.5f, o.y, colourWhite, ">");
-        // The label keeps clear of the marker before it.
+        // The label keeps clear of the marker before it, whatever the font.
         Room room = slotRoom(SLOT_OPT_LIGHT - i, interface4);
-        room.left = 7.0f * xInterface;
+        room.left = std::fmax(7.0f * xInterface, marker + overlayOutput.width("> "));
         snprintf(s, sizeof s, "%s", o.text);
         putIn(room, room.left, o.y * yInterface, colourWhite);
     }
