@@ -34,7 +34,8 @@ OverlayOutput overlayOutput = {noColour, noText, noWidth, noText, noSmallWidth, 
 
 const float colourWhite[3] = {1, 1, 1};
 const float colourHighlight[3] = {1, 1, 0.3f};
-const float colourGrey[3] = {0.3f, 0.3f, 0.3f};
+// Dimmed, yet readable on the dark wood of the buttons.
+const float colourGrey[3] = {0.6f, 0.6f, 0.6f};
 const float colourBlack[3] = {0, 0, 0};
 // The seats' red, blue, green and purple, each as bright as its background asks.
 const float seatOnPanel[5][3] = {
@@ -95,13 +96,13 @@ static Room slotRoom(int slot, const obj_type& shape) {
     return {left + labelMargin, right - labelMargin};
 }
 
-// Draws s at canvas x in the overlay font, or, where that is wider than the room, in the small
-// one: at x where it fits, moved left as far as it must to end inside the room, and never to
-// the left of it; centred where even the small font is wider.
-static void putIn(const Room& room, float x, float y, const float* colour) {
+// Draws s at canvas x in the overlay font, or, where that is wider than the room or the small
+// one is asked for, in the small one: at x where it fits, moved left as far as it must to end
+// inside the room, and never to the left of it; centred where even the small font is wider.
+static void putIn(const Room& room, float x, float y, const float* colour, bool small = false) {
     setColour(colour);
     const float wide = overlayOutput.width(s);
-    if (wide <= room.right - room.left) {
+    if (!small && wide <= room.right - room.left) {
         overlayOutput.text(std::fmax(room.left, std::fmin(x, room.right - wide)), y, s);
         return;
     }
@@ -112,9 +113,69 @@ static void putIn(const Room& room, float x, float y, const float* colour) {
 
 // A label at its place (X, Y) inside panel slot `slot` of the given shape.
 static void labelOn(int slot, const obj_type& shape, float X, float Y, const float* colour,
-                    const char* text) {
+                    const char* text, bool small = false) {
     snprintf(s, sizeof s, "%s", text);
-    putIn(slotRoom(slot, shape), X * xInterface, Y * yInterface, colour);
+    putIn(slotRoom(slot, shape), X * xInterface, Y * yInterface, colour, small);
+}
+
+// The labels written on buttons, besides the seats' names.
+enum ButtonLabel {
+    LABEL_COSTS,
+    LABEL_OPTIONS,
+    LABEL_ROLL,
+    LABEL_TRADE,
+    LABEL_BUILD,
+    LABEL_UNDO,
+    LABEL_NEXT,
+    LABEL_CLOSE,
+    LABEL_TRADE_GO,
+    LABEL_BANK,
+    LABEL_START,
+    LABEL_RESUME,
+    LABEL_NEW_GAME, // on the wider button, last
+    BUTTON_LABELS
+};
+static const char* const buttonLabel[BUTTON_LABELS] = {
+    "Baukosten",  "Optionen", "Wuerfeln", "Handeln", "Bauen",      "Zurueck",     "Naechster",
+    "Schliessen", "tauschen", "Hafen",    "Start",   "Fortsetzen", "Neues Spiel",
+};
+// The option buttons' labels, from the top: "Zeichen" on slot 65 to "Licht" on slot 70.
+static const char* const optionLabel[6] = {"Licht",  "Frames", "Wire",
+                                           "Center", "Zahlen", "Zeichen"};
+
+// The room of an option's label, which keeps clear of the marker before it, whatever the font.
+static Room optionRoom(int slot) {
+    Room room = slotRoom(slot, interface4);
+    room.left = std::fmax(7.0f * xInterface, 5.5f * xInterface + overlayOutput.width("> "));
+    return room;
+}
+
+// All buttons' labels stand in one font: the overlay font where every one of them fits its
+// button in it ("Neues Spiel" the wider one), else the small one. Chosen once a frame.
+static bool buttonsSmall;
+
+static void chooseButtonFont() {
+    const Room button = slotRoom(SLOT_MAIN, interface4), option = optionRoom(SLOT_OPT_SIGNS);
+    auto tooWide = [](const Room& room, const char* text) {
+        return overlayOutput.width(text) > room.right - room.left;
+    };
+    buttonsSmall = tooWide(slotRoom(SLOT_NEW_GAME, interfaceWide), buttonLabel[LABEL_NEW_GAME]);
+    for (int i = 0; i < LABEL_NEW_GAME; i++) buttonsSmall |= tooWide(button, buttonLabel[i]);
+    for (const char* text : optionLabel) buttonsSmall |= tooWide(option, text);
+    for (int k = 1; k <= 4; k++)
+        buttonsSmall |= tooWide(button, personLabel[k]) || tooWide(button, computerLabel[k]) ||
+                        tooWide(button, strongLabel[k]);
+}
+
+// A button's label: the seat's name or one of the table's.
+static void buttonText(int slot, const obj_type& shape, float X, float Y, const float* colour,
+                       const char* text) {
+    labelOn(slot, shape, X, Y, colour, text, buttonsSmall);
+}
+
+static void buttonLabelOn(int slot, const obj_type& shape, float X, float Y, const float* colour,
+                          int which) {
+    buttonText(slot, shape, X, Y, colour, buttonLabel[which]);
 }
 
 // Pieces of text that read as one line, each at its place in layout units.
@@ -216,32 +277,32 @@ static void drawTradePanel() {
     }
     labelOn(SLOT_TRADE_PANEL, interface5, 49.2f, 26, fixed, "Incoming");
     labelOn(SLOT_TRADE_PANEL, interface5, 69.5f, 26, fixed, "Outgoing");
-    labelOn(SLOT_BANK, interface4, 60.7f, 39, choices, "Hafen");
+    buttonLabelOn(SLOT_BANK, interface4, 60.7f, 39, choices, LABEL_BANK);
 }
 
 // The chosen side of each seat is coloured; the arrow on the seat's button points at it. A kept
 // game offered moves "Start" aside for "Fortsetzen".
 static void drawPlayerChoice() {
     if (keptGameOffered) {
-        labelOn(SLOT_START_BESIDE, interface4, 55.5f, 62.3f, colourWhite, "Start");
-        labelOn(SLOT_RESUME, interface4, 65.1f, 62.3f, colourWhite, "Fortsetzen");
+        buttonLabelOn(SLOT_START_BESIDE, interface4, 55.5f, 62.3f, colourWhite, LABEL_START);
+        buttonLabelOn(SLOT_RESUME, interface4, 65.1f, 62.3f, colourWhite, LABEL_RESUME);
     } else {
-        labelOn(SLOT_START, interface4, 61.6f, 62.3f, colourWhite, "Start");
+        buttonLabelOn(SLOT_START, interface4, 61.6f, 62.3f, colourWhite, LABEL_START);
     }
     for (int k = 1; k <= 4; k++) {
         if (k > 1 && playersPicked < k) continue;
         const float y = seatRow[k];
         const bool computer = playerKI[k];
-        labelOn(SLOT_SEAT_PERSON + k, interface4, 52, y, computer ? colourWhite : seatOnButton[k],
-                personLabel[k]);
+        buttonText(SLOT_SEAT_PERSON + k, interface4, 52, y,
+                   computer ? colourWhite : seatOnButton[k], personLabel[k]);
         if (computer)
             label(64.1f, y, colourWhite, ">");
         else
             label(62.6f, y, colourWhite, "<");
         // A person's seat offers the table's computer, which its button makes it.
-        labelOn(SLOT_SEAT_COMPUTER + k, interface4, 67.4f, y,
-                computer ? seatOnButton[k] : colourWhite,
-                computer ? computerName(k) : computerLabel[k]);
+        buttonText(SLOT_SEAT_COMPUTER + k, interface4, 67.4f, y,
+                   computer ? seatOnButton[k] : colourWhite,
+                   computer ? computerName(k) : computerLabel[k]);
     }
 }
 
@@ -254,7 +315,7 @@ static void drawWinMessage() {
     seatName(line[0].text, sizeof line[0].text, player);
     snprintf(line[2].text, sizeof line[2].text, "%u", (unsigned)runde);
     putLine(slotRoom(SLOT_END_SCREEN, interfaceEnd), 50, line, 4);
-    labelOn(SLOT_NEW_GAME, interfaceWide, 58.2f, 70.4f, colourWhite, "Neues Spiel");
+    buttonLabelOn(SLOT_NEW_GAME, interfaceWide, 58.2f, 70.4f, colourWhite, LABEL_NEW_GAME);
 }
 
 static void drawFrameRate() {
@@ -266,25 +327,15 @@ static bool cameraCentred() {
     return rX == 90 && rY == 0 && zoom == -380 && trans1 == 0 && trans2 == 0;
 }
 
+// The options from the top, each with its marker shown while it is on.
 static void drawOptionLabels() {
-    const struct {
-        const char* text;
-        float y;
-        bool on;
-    } option[6] = {
-        {"Licht", 31.5f, light},       {"Frames", 36.5f, fps},
-        {"Wire", 41.7f, wire},         {"Center", 46.9f, cameraCentred()},
-        {"Zahlen", 52.1f, numberShow}, {"Zeichen", 57.3f, portSign},
-    };
-    const float marker = 5.5f * xInterface;
+    static const float row[6] = {31.5f, 36.5f, 41.7f, 46.9f, 52.1f, 57.3f};
+    const bool on[6] = {light, fps, wire, cameraCentred(), numberShow, portSign};
     for (int i = 0; i < 6; i++) {
-        const auto& o = option[i];
-        if (o.on) label(5.5f, o.y, colourWhite, ">");
-        // The label keeps clear of the marker before it, whatever the font.
-        Room room = slotRoom(SLOT_OPT_LIGHT - i, interface4);
-        room.left = std::fmax(7.0f * xInterface, marker + overlayOutput.width("> "));
-        snprintf(s, sizeof s, "%s", o.text);
-        putIn(room, room.left, o.y * yInterface, colourWhite);
+        if (on[i]) label(5.5f, row[i], colourWhite, ">");
+        const Room room = optionRoom(SLOT_OPT_LIGHT - i);
+        snprintf(s, sizeof s, "%s", optionLabel[i]);
+        putIn(room, room.left, row[i] * yInterface, colourWhite, buttonsSmall);
     }
 }
 
@@ -294,40 +345,40 @@ static void drawRollSum() {
 }
 
 // The main button's label, on it.
-static void mainLabel(float X, const char* text) {
-    labelOn(SLOT_MAIN, interface4, X, 98, colourWhite, text);
+static void mainLabel(float X, int which) {
+    buttonLabelOn(SLOT_MAIN, interface4, X, 98, colourWhite, which);
 }
 
 static void nextLabel() {
-    labelOn(SLOT_NEXT, interface4, 97.3f, 98, colourWhite, "Naechster");
+    buttonLabelOn(SLOT_NEXT, interface4, 97.3f, 98, colourWhite, LABEL_NEXT);
 }
 
 // A toggle button's label is greyed while its panel is shown.
 static void drawPersonControls() {
-    labelOn(SLOT_COSTS, interfaceOpB, 1.2f, 96.5f, interfaceToggle ? colourGrey : colourWhite,
-            "Baukosten");
-    labelOn(SLOT_OPTIONS, interfaceOpB, 1.7f, 100.5f, options ? colourGrey : colourWhite,
-            "Optionen");
+    buttonLabelOn(SLOT_COSTS, interfaceOpB, 1.2f, 96.5f, interfaceToggle ? colourGrey : colourWhite,
+                  LABEL_COSTS);
+    buttonLabelOn(SLOT_OPTIONS, interfaceOpB, 1.7f, 100.5f, options ? colourGrey : colourWhite,
+                  LABEL_OPTIONS);
     if (options) drawOptionLabels();
 
-    if (wuerfeln) mainLabel(85, "Wuerfeln");
+    if (wuerfeln) mainLabel(85, LABEL_ROLL);
     if (next && !trade && !build) {
         nextLabel();
-        mainLabel(85.3f, "Handeln");
+        mainLabel(85.3f, LABEL_TRADE);
     }
     if (next && trade) {
         for (int k = 1; k <= 4; k++) {
             if (k == player || playerKI[k] || k > playersPicked) continue;
-            labelOn(SLOT_PARTNERS + k, interface4, 60.7f, partnerRow[k], seatOnButton[k],
-                    personLabel[k]);
+            buttonText(SLOT_PARTNERS + k, interface4, 60.7f, partnerRow[k], seatOnButton[k],
+                       personLabel[k]);
         }
-        labelOn(SLOT_TRADE_GO, interface4, 59.6f, 72.4f, colourWhite, "tauschen");
+        buttonLabelOn(SLOT_TRADE_GO, interface4, 59.6f, 72.4f, colourWhite, LABEL_TRADE_GO);
         nextLabel();
-        mainLabel(86.4f, "Bauen");
+        mainLabel(86.4f, LABEL_BUILD);
     }
     if (next && build) nextLabel();
-    if (canTakeBack()) mainLabel(85.6f, "Zurueck");
-    labelOn(SLOT_CLOSE, interface4, 115.2f, 98, colourWhite, "Schliessen");
+    if (canTakeBack()) mainLabel(85.6f, LABEL_UNDO);
+    buttonLabelOn(SLOT_CLOSE, interface4, 115.2f, 98, colourWhite, LABEL_CLOSE);
 }
 
 static void drawComputerSpeed() {
@@ -586,6 +637,7 @@ static void drawFinalPoints() {
 }
 
 void drawOverlayTexts() {
+    chooseButtonFont();
     drawStatusLine();
     drawMessageLine();
     if (!playersChoice) drawScoreboard();

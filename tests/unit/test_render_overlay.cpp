@@ -222,7 +222,7 @@ TEST_F(Overlay, CentreMarkerFollowsTheCamera) {
     draw();
     ASSERT_EQ(all(">").size(), 1u);
     expectAt(one(">"), 5.5f, 46.9f);
-    expectColour(one("Optionen"), 0.3f, 0.3f, 0.3f);
+    expectColour(one("Optionen"), colourGrey[0], colourGrey[1], colourGrey[2]);
 
     rY = 1;
     draw();
@@ -491,10 +491,11 @@ TEST_F(Overlay, LabelsStayInsideTheirButtonsAtTheSmallestSize) {
     next = options = true;
     draw();
     EXPECT_EQ(inside("in the free phase"), 7);
-    EXPECT_TRUE(one("Schliessen").small && !one("Handeln").small) << "only where it must";
+    EXPECT_TRUE(one("Schliessen").small && one("Handeln").small) << "the buttons in one font";
     trade = true;
     draw();
     EXPECT_EQ(inside("while trading"), 10);
+    EXPECT_FALSE(one("Incoming").small) << "a heading that fits its panel keeps its font";
     next = trade = options = false, playersChoice = keptGameOffered = true;
     playerKI[2] = true, kiStrength[2] = KI_STRONG;
     draw();
