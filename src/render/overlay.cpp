@@ -625,7 +625,7 @@ static void drawScoreboard() {
     overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);
 }
 
-// Below the design's win message on the end screen: every seat's final points.
+// Below the win message on the end screen: every seat's final points.
 static void drawFinalPoints() {
     for (int p = 1; p <= playersPicked && p <= 4; p++) {
         Span line[3] = {

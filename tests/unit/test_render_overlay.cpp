@@ -322,6 +322,7 @@ TEST_F(Overlay, FrameRateIsBlackAndLeavesWhite) {
 // inside the bar's middle panel, or in the strip above it while the dice are shown.
 TEST_F(Overlay, MessageLineTellsWhoIsOnTurnTheNextStepAndWhatHappened) {
     playersChoice = false;
+    winPoints = 10;
     playersPicked = 4;
     playerKI[1] = false, playerKI[2] = playerKI[3] = playerKI[4] = true;
     MessageLine m;
