@@ -1,5 +1,7 @@
 // The windowed shell: display and reshape callbacks, projections, text, GL-backed host hooks.
 #include <GL/freeglut.h>
+#include <GL/glx.h>
+#include <X11/Xutil.h>
 
 #include "platform/platform.h"
 #include "app/shell.h"
@@ -57,8 +59,19 @@ static int fontForWidth(int w) {
     return w >= 1280 ? 5 : w >= 1024 ? 8 : 7;
 }
 
+// The smallest window the game plays in: every label still fits its button there. It holds
+// for the normal window; one covering the screen takes the screen's size.
+static const int minimumWidth = 640, minimumHeight = 512;
+static bool sizeHeld;
+
 // The frustum keeps the aspect of the virtual 1280 x 1024 screen; only the viewport follows.
+// A window made smaller than the game plays in, where the window manager lets it, is made
+// large enough again.
 void resize(int w, int h) {
+    if (sizeHeld && (w < minimumWidth || h < minimumHeight)) {
+        glutReshapeWindow(w < minimumWidth ? minimumWidth : w,
+                          h < minimumHeight ? minimumHeight : h);
+    }
     if (windowed) {
         fitView(w, h);
         font = fontForWidth(view[2]);
@@ -74,6 +87,22 @@ void resize(int w, int h) {
     wantFrame();
 }
 
+// Tells the window manager the smallest size the window may take.
+static void holdMinimumSize() {
+    Display* display = glXGetCurrentDisplay();
+    const GLXDrawable window = glXGetCurrentDrawable();
+    if (!display || !window) return;
+    XSizeHints* hints = XAllocSizeHints();
+    if (!hints) return;
+    long supplied = 0;
+    XGetWMNormalHints(display, window, hints, &supplied);
+    hints->flags |= PMinSize;
+    hints->min_width = minimumWidth;
+    hints->min_height = minimumHeight;
+    XSetWMNormalHints(display, window, hints);
+    XFree(hints);
+}
+
 void openWindow(bool fullScreen) {
     int sw = glutGet(GLUT_SCREEN_WIDTH), sh = glutGet(GLUT_SCREEN_HEIGHT);
     if (sw <= 0 || sh <= 0) sw = width, sh = height;
@@ -82,12 +111,16 @@ void openWindow(bool fullScreen) {
         glutInitWindowPosition(0, 0);
         glutInitWindowSize(sw, sh);
     } else {
-        // As large as the virtual screen where the desktop leaves room for it.
+        // As large as the virtual screen where the desktop leaves room for it, and never
+        // smaller than the game plays in.
         fitView(sw * 9 / 10 < width ? sw * 9 / 10 : width,
                 sh * 9 / 10 < height ? sh * 9 / 10 : height);
-        glutInitWindowSize(view[2], view[3]);
+        glutInitWindowSize(view[2] < minimumWidth ? minimumWidth : view[2],
+                           view[3] < minimumHeight ? minimumHeight : view[3]);
     }
     glutCreateWindow("Quelvane");
+    sizeHeld = !fullScreen;
+    if (sizeHeld) holdMinimumSize();
     if (fullScreen) glutFullScreen();
 }
 

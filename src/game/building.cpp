@@ -140,6 +140,29 @@ static void noteBuild(int piece, int place) {
     takeBackCount++;
 }
 
+// Why a click on spot s built nothing: the cards for the settlement or city it would take are
+// missing, or someone has built there. An empty spot out of reach is never drawn to be clicked.
+static void refuseSpot(int s) {
+    const int p = player;
+    if (!validPlayer(p) || !validSpot(s)) return;
+    const bool ownSettlement = houses[s][SPOT_LEVEL] == SETTLEMENT && ownerAt(s) == p;
+    const bool reached = spotIsFree(s) && spotTouchesRoad(s, p);
+    if (!inOpening() && ((ownSettlement && !holdsCost(p, PIECE_CITY)) ||
+                         (reached && !holdsCost(p, PIECE_SETTLEMENT))))
+        newsRefused(REASON_CARDS);
+    else if (houses[s][SPOT_LEVEL] != NO_BUILDING)
+        newsRefused(REASON_TAKEN);
+}
+
+static void refuseEdge(int e) {
+    const int p = player;
+    if (!validPlayer(p) || !validEdge(e)) return;
+    if (streets[e] != 0)
+        newsRefused(REASON_TAKEN);
+    else if (!inOpening() && edgeIsConnected(e, p) && !holdsCost(p, PIECE_ROAD))
+        newsRefused(REASON_CARDS);
+}
+
 void clickSpot(int s) {
     int p = player;
     if (settlementAllowed(s)) {
@@ -151,21 +174,26 @@ void clickSpot(int s) {
         houses[s][SPOT_LEVEL] = SETTLEMENT;
         resources[p][0]++;
         noteBuild(PIECE_SETTLEMENT, s);
-        newsComputerMoved(MOVE_SETTLEMENT);
+        newsMoved(MOVE_SETTLEMENT);
         piecesChanged();
     } else if (cityAllowed(s)) {
         houses[s][SPOT_LEVEL] = CITY;
         resources[p][0]++;
         payCost(p, PIECE_CITY);
         noteBuild(PIECE_CITY, s);
-        newsComputerMoved(MOVE_CITY);
+        newsMoved(MOVE_CITY);
         piecesChanged();
+    } else {
+        refuseSpot(s);
     }
 }
 
 void clickEdge(int e) {
     int p = player;
-    if (!validEdge(e) || !roadAllowed(e)) return;
+    if (!validEdge(e) || !roadAllowed(e)) {
+        refuseEdge(e);
+        return;
+    }
     bool openingRoad = inOpening() && edgeOpensFromFresh(e, p);
     streets[e] = p;
     if (openingRoad) {
@@ -175,7 +203,7 @@ void clickEdge(int e) {
         payCost(p, PIECE_ROAD);
         noteBuild(PIECE_ROAD, e);
     }
-    newsComputerMoved(MOVE_ROAD);
+    newsMoved(MOVE_ROAD);
     piecesChanged();
 }
 
@@ -206,6 +234,7 @@ void takeBackBuild() {
             firstTime--;
         else
             refundCost(p, piece);
+        newsMoved(MOVE_TAKE_BACK + piece);
     }
     piecesChanged();
 }
@@ -227,7 +256,10 @@ static const obj_type& spotPiece(int s) {
     return deleteObj;
 }
 
+int offersUp;
+
 static void placePieces() {
+    offersUp = 0;
     for (int s = 0; s < NUM_SPOTS; s++) showMesh(&housesV[s], spotPiece(s));
     for (int e = 0; e < NUM_EDGES; e++)
         showMesh(&streetsV[e], validPlayer(streets[e]) ? *roadMesh[streets[e]] : deleteObj);
@@ -241,9 +273,15 @@ static void placeOffers() {
             housesV[s] = buildV[3 * p + PIECE_SETTLEMENT];
         else if (cityAllowed(s))
             housesV[s] = buildV[3 * p + PIECE_CITY];
+        else
+            continue;
+        offersUp++;
     }
-    for (int e = 0; e < NUM_EDGES; e++)
-        if (roadAllowed(e)) streetsV[e] = buildV[3 * p + PIECE_ROAD];
+    for (int e = 0; e < NUM_EDGES; e++) {
+        if (!roadAllowed(e)) continue;
+        streetsV[e] = buildV[3 * p + PIECE_ROAD];
+        offersUp++;
+    }
 }
 
 void refreshPieces() {

@@ -1,10 +1,12 @@
 // Seat selection, the random deal of terrain and numbers, and the start of the game.
 #include "rules.h"
 #include "board.h"
+#include "fresh.h"
 #include "ki.h"
 #include "picks.h"
 #include "save.h"
 #include "state.h"
+#include "switches.h"
 #include "view.h"
 #include "assets/catalogue.h"
 
@@ -24,6 +26,18 @@ void choosePlayerCount(int n) {
 void chooseSeat(int q, bool computer) {
     if (q < 1 || q > 4 || q > playersPicked) return;
     playerKI[q] = computer;
+}
+
+Seats chosenSeats() {
+    Seats seats;
+    seats.count = playersPicked;
+    for (int p = 0; p < 5; p++) seats.computer[p] = playerKI[p], seats.strength[p] = kiStrength[p];
+    return seats;
+}
+
+void takeSeats(const Seats& seats) {
+    playersPicked = seats.count;
+    for (int p = 0; p < 5; p++) playerKI[p] = seats.computer[p], kiStrength[p] = seats.strength[p];
 }
 
 void seatForPerson(int q) {
@@ -94,23 +108,27 @@ void showSeatPanel() {
     }
 }
 
-// The seats stay as they were chosen, and so do the target and the display switches the
-// win turned off come back on.
-void newGame() {
-    const int seats = playersPicked;
-    bool computer[5];
-    int strength[5];
-    for (int p = 0; p < 5; p++) computer[p] = playerKI[p], strength[p] = kiStrength[p];
-    resetGame();
-    playersPicked = seats;
-    for (int p = 0; p < 5; p++) playerKI[p] = computer[p], kiStrength[p] = strength[p];
-    numberShow = portSign = true;
+// A new game begins where the program begins: every owner of state back to its start, then
+// the seats as they stand, and the screen after them. Nothing of the game before is left.
+static void beginAfresh() {
+    const Seats seats = chosenSeats();
+    resetEveryOwner();
+    takeSeats(seats);
+    showSwitches();
     showGame();
 }
 
-// A kept game passed over for a new one is no longer offered: the new one replaces it.
+void newGame() {
+    beginAfresh();
+}
+
+// A kept game passed over for a new one is no longer offered: the new one replaces it, and
+// begins as "Neues Spiel" does.
 void startGame() {
-    keptGameOffered = false;
+    if (keptGameOffered) {
+        keptGameOffered = false;
+        beginAfresh();
+    }
     for (int i = SLOT_SEATS_FIRST; i <= SLOT_SEATS_LAST; i++) interfaceV[i] = deleteObj;
     dealBoard();
     player = 1;

@@ -1,5 +1,6 @@
 // Frames on change, held to the display's rate and to a window that can be seen; pass timing.
 #include "frames.h"
+#include "fresh.h"
 #include "idle.h"
 #include "ki.h"
 #include "rules.h"
@@ -21,6 +22,8 @@ void resetFrames() {
     seaMoved = false;
     onlySeaMoved = sceneChanged = false;
 }
+
+[[maybe_unused]] static const bool started = ownsState(resetFrames);
 
 void wantFrame() {
     frameRequests++;

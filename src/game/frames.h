@@ -17,7 +17,7 @@ extern bool seaMoved;
 // that frame and redraw the sea alone. Any other change clears it, and so does the drawing.
 extern bool onlySeaMoved;
 
-// Puts the five above back to their start values.
+// Puts the five above back to their start values; before main and for every new game.
 void resetFrames();
 
 // Notes a visible change: the camera, a switch, a panel, the board, a text.

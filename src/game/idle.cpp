@@ -1,6 +1,7 @@
 // The per-frame pass and the dispatch of one command per press.
 #include "idle.h"
 #include "frames.h"
+#include "fresh.h"
 #include "ki.h"
 #include "news.h"
 #include "picks.h"
@@ -51,6 +52,8 @@ void queuePress(int name) {
 void dropPresses() {
     pressCount = 0;
 }
+
+[[maybe_unused]] static const bool started = ownsState(dropPresses);
 
 static void quitGame() {
     platform.quit(0);
@@ -176,7 +179,6 @@ void idle() {
     if (playerCheck) openingTurnChange();
     if (redraw) refreshPieces();
     if (buildFT) showBuildOffers();
-    if (personsPress) newsPressDone(picked);
     showAddedButtons();
     keepGame(t);
 

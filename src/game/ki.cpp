@@ -1,6 +1,7 @@
 // The computer player's turn machine: opening placements and regular turns, paced by delays.
 #include "ki.h"
 
+#include "fresh.h"
 #include "idle.h"
 #include "picks.h"
 #include "rules.h"
@@ -15,7 +16,7 @@ void resetPace() {
     fastForward = false;
 }
 
-[[maybe_unused]] static const bool paceSet = (resetPace(), true);
+[[maybe_unused]] static const bool paceSet = ownsState(resetPace);
 
 // Hands the press flags back, so whoever moves next starts with a clean handshake.
 static void kiRelease() {

@@ -28,7 +28,7 @@ enum KiState {
 // button is held during its turn. Set from the mouse; not part of a game.
 extern int kiWait1, kiWait2;
 extern bool fastForward; // the left button is held during a computer turn
-// Back to the normal pace, 1500 and 3000 ms; runs once before main.
+// Back to the normal pace, 1500 and 3000 ms; runs before main and for every new game.
 void resetPace();
 
 // One step of the computer turn machine at pass time t (ms); does nothing while kiTurn <= 0.

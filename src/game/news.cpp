@@ -1,10 +1,9 @@
 // What just happened, as the rules report it for the status line.
 #include "news.h"
+#include "fresh.h"
 
 #include <cstring>
 
-#include "picks.h"
-#include "save.h"
 #include "state.h"
 
 int newsKind;
@@ -20,7 +19,11 @@ void resetNews() {
     std::memset(newsCards, 0, sizeof newsCards);
 }
 
-[[maybe_unused]] static const bool started = (resetNews(), true);
+[[maybe_unused]] static const bool started = ownsState(resetNews);
+
+static bool seatOnTurn() {
+    return player >= 1 && player <= 4;
+}
 
 void newsRolled(int sum) {
     resetNews();
@@ -33,54 +36,28 @@ void newsPaid(int seat, int kind, int cards) {
     newsCards[seat][kind] += cards;
 }
 
-void newsComputerMoved(int move) {
-    if (player < 1 || player > 4 || !playerKI[player]) return;
+void newsMoved(int move) {
+    if (!seatOnTurn()) return;
     resetNews();
     newsKind = NEWS_MOVE;
     newsMove = move;
     newsSeat = player;
 }
 
-void newsComputerTraded(const int given[6], const int received[6]) {
-    if (player < 1 || player > 4 || !playerKI[player]) return;
-    newsComputerMoved(MOVE_TRADE);
+void newsTraded(const int given[6], const int received[6]) {
+    if (!seatOnTurn()) return;
+    newsMoved(MOVE_TRADE);
     std::memcpy(newsCards[0], given, sizeof newsCards[0]);
     std::memcpy(newsCards[1], received, sizeof newsCards[1]);
 }
 
-// The game as it stood when the press was taken.
-static unsigned char beforePress[KEPT_GAME_ROOM];
-static int beforePressSize;
-
-void newsPressTaken() {
-    gameChanged(beforePress, &beforePressSize);
-}
-
-static bool inRange(int pick, int base, int count) {
-    return pick > base && pick <= base + count;
-}
-
-// The reason the rules had for refusing a press, or -1 where a press simply does nothing.
-static int reasonFor(int pick) {
-    if (trade && (inRange(pick, PICK_IN_PLUS, 5) || inRange(pick, PICK_OUT_PLUS, 5)))
-        return REASON_CARDS;
-    if (trade && (pick == PICK_TRADE_GO || inRange(pick, PICK_IN_MINUS, 5) ||
-                  inRange(pick, PICK_OUT_MINUS, 5)))
-        return REASON_NOTHING_CHOSEN;
-    if (trade && inRange(pick, PICK_PARTNERS, 4)) return REASON_PARTNER;
-    const bool onBoard = pick == PICK_NONE || pickedSpot(pick) >= 0 || pickedEdge(pick) >= 0;
-    if (build && !trade && onBoard) return REASON_NO_PLACE;
-    return -1;
-}
-
-void newsPressDone(int pick) {
-    if (gameChanged(beforePress, &beforePressSize)) {
-        if (newsKind == NEWS_REFUSED) resetNews();
-        return;
-    }
-    const int reason = reasonFor(pick);
-    if (reason < 0) return;
+void newsRefused(int reason) {
+    if (!seatOnTurn() || playerKI[player]) return;
     resetNews();
     newsKind = NEWS_REFUSED;
     newsReason = reason;
+}
+
+void newsPressTaken() {
+    if (newsKind == NEWS_REFUSED) resetNews();
 }

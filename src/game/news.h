@@ -1,20 +1,30 @@
-// What just happened, for the status line: a roll's payout, why a person's click changed
-// nothing, the computer's latest move. Written by the rules as it happens; not part of a game
-// and never kept with one.
+// What just happened, for the status line: a roll's payout, what the seat on turn built,
+// traded or took back, why the rules refused a person's press. Reported by the rules where
+// they decide; not part of a game and never kept with one.
 #pragma once
 
-// Back to nothing to tell. Runs once before main.
+// Back to nothing to tell. Runs before main and for every new game.
 void resetNews();
 
 // The latest event, overwritten by the next one.
 enum NewsKind {
     NEWS_NONE,
     NEWS_ROLL,    // newsSum was rolled and paid newsCards
-    NEWS_REFUSED, // a person's click changed nothing, for newsReason
-    NEWS_MOVE,    // the computer on turn made newsMove
+    NEWS_REFUSED, // the rules refused a person's press, for newsReason
+    NEWS_MOVE,    // the seat on turn made newsMove
 };
-enum NewsReason { REASON_CARDS, REASON_NOTHING_CHOSEN, REASON_NO_PLACE, REASON_PARTNER };
-enum NewsMove { MOVE_ROAD, MOVE_SETTLEMENT, MOVE_CITY, MOVE_TRADE };
+// Why a press was refused: the cards for it are missing (the player's, or a trade partner's);
+// the offer holds nothing to take off or to trade; the place is taken; trades are only made
+// with the other people at the table.
+enum NewsReason { REASON_CARDS, REASON_NOTHING_CHOSEN, REASON_TAKEN, REASON_PARTNER };
+// What a seat did: built a road, a settlement or a city, traded, took a piece back.
+enum NewsMove {
+    MOVE_ROAD,
+    MOVE_SETTLEMENT,
+    MOVE_CITY,
+    MOVE_TRADE,
+    MOVE_TAKE_BACK, // + the piece (rules.h): a road, a settlement, a city
+};
 
 extern int newsKind;
 extern int newsSum;         // NEWS_ROLL: the sum rolled
@@ -22,16 +32,16 @@ extern int newsCards[5][6]; // NEWS_ROLL: cards paid to each seat, by kind; NEWS
                             // trade: [0] the cards given, [1] the cards received, by kind
 extern int newsReason;      // NEWS_REFUSED
 extern int newsMove;        // NEWS_MOVE
-extern int newsSeat;        // NEWS_MOVE: the computer seat that moved
+extern int newsSeat;        // NEWS_MOVE: the seat that moved
 
 // The rules' reports.
 void newsRolled(int sum); // before the payout, which then adds each seat's cards
 void newsPaid(int seat, int kind, int cards);
-void newsComputerMoved(int move); // by the seat on turn, when it is a computer's
-void newsComputerTraded(const int given[6], const int received[6]);
+void newsMoved(int move); // by the seat on turn
+void newsTraded(const int given[6], const int received[6]);
+// A command refused for `reason`: told while a person is on turn; the computer's own clicks
+// are its business.
+void newsRefused(int reason);
 
-// Around each person's press the pass dispatches: newsPressTaken before the command,
-// newsPressDone once the pass has carried it out. A press that changed nothing leaves its
-// reason, where the game has one; any other press ends a reason shown before.
+// A person's press is about to be dispatched: a refusal told before is over.
 void newsPressTaken();
-void newsPressDone(int pick);

@@ -12,10 +12,21 @@ void choosePlayerCount(int n);         // 1-4 seats take part
 void chooseSeat(int q, bool computer); // seat q within the seats taking part
 void seatForPerson(int q);
 void seatForComputer(int q); // the table's computer; a computer seat switches strength
-void startGame();            // hides the seat panel, deals, opens with player 1
-void dealBoard();            // terrain, numbers, spot records and tile meshes
-void fillSpotRecords();      // houses fields 0-5 from model, number and the spot-to-tile table
-void newGame();              // "Neues Spiel" after a win: the seat selection, seats as they were
+// The seats as the seat selection shows them: how many take part, which the computer plays
+// and how strongly.
+struct Seats {
+    int count;
+    bool computer[5];
+    int strength[5];
+};
+Seats chosenSeats();
+void takeSeats(const Seats& seats);
+void startGame();       // hides the seat panel, deals, opens with player 1; passes a kept game over
+void dealBoard();       // terrain, numbers, spot records and tile meshes
+void fillSpotRecords(); // houses fields 0-5 from model, number and the spot-to-tile table
+// "Neues Spiel" after a win: everything as at program start (fresh.h) but the seats, which stay
+// as they were, on the seat selection.
+void newGame();
 // How many tiles carry each terrain kind (index kind) and each dice number (index number).
 extern const int terrainLimit[7];
 extern const int numberLimit[13];
@@ -55,6 +66,8 @@ void buildOnBoard(); // acts on `picked` while `build` is set
 void refreshPieces();
 // Puts up the current player's build offers, with exactly the tests of a click.
 void showBuildOffers();
+// How many build offers stand on the board now, as the two above left them.
+extern int offersUp;
 
 // Taking back builds: the person on turn may take back the pieces built since the turn began
 // or since its last trade, the last one first. Computer moves, rolls and trades never.

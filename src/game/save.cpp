@@ -286,6 +286,14 @@ static void setAside(const char* reason) {
     report(line);
 }
 
+// The seat selection shows the seats of the game "Fortsetzen" offers, and a new game takes
+// them as they are then shown; all else starts afresh.
+static void offerSeats() {
+    const Seats offered = chosenSeats();
+    resetGame();
+    if (keptGameOffered) takeSeats(offered);
+}
+
 void openKeptGame() {
     keeping = false;
     keptGameOffered = false;
@@ -308,7 +316,7 @@ void openKeptGame() {
     keeping = true;
     keptGameOffered = !win;
     keptSize = size;
-    resetGame();
+    offerSeats();
 }
 
 void resumeKeptGame() {

@@ -1,5 +1,6 @@
 // Definitions and start values of the game.
 #include "state.h"
+#include "fresh.h"
 
 #include <cstring>
 
@@ -107,4 +108,4 @@ void resetGame() {
     takeBackCount = 0;
 }
 
-[[maybe_unused]] static const bool started = (resetGame(), true);
+[[maybe_unused]] static const bool started = ownsState(resetGame);

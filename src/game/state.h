@@ -2,7 +2,8 @@
 #pragma once
 
 // Puts the game back to its start: no game running, the seat selection shown with its default
-// seats. winPoints, read from the configuration, is left as it is. Runs once before main.
+// seats. winPoints, read from the configuration, is left as it is. Runs before main and for
+// every new game (fresh.h).
 void resetGame();
 
 // Players are 1-4 (0 nobody) and index per-player arrays directly. Resource kinds are

@@ -36,14 +36,29 @@ void centerView() {
     trans2 = 0.0f;
 }
 
+static void showCostsPanel() {
+    interfaceV[SLOT_COSTS_CARD] = interfaceToggle ? interface2 : deleteObj;
+}
+
+static void showOptionsPanel() {
+    for (int i = SLOT_OPT_SIGNS; i <= SLOT_OPT_LIGHT; i++)
+        interfaceV[i] = options ? interface4 : deleteObj;
+    interfaceV[SLOT_OPTIONS_PANEL] = options ? interfaceOp : deleteObj;
+}
+
 void toggleCostsPanel() {
     interfaceToggle = !interfaceToggle;
-    interfaceV[SLOT_COSTS_CARD] = interfaceToggle ? interface2 : deleteObj;
+    showCostsPanel();
 }
 
 void toggleOptionsPanel() {
     options = !options;
-    for (int i = SLOT_OPT_SIGNS; i <= SLOT_OPT_LIGHT; i++)
-        interfaceV[i] = options ? interface4 : deleteObj;
-    interfaceV[SLOT_OPTIONS_PANEL] = options ? interfaceOp : deleteObj;
+    showOptionsPanel();
+}
+
+void showSwitches() {
+    platform.setLighting(light);
+    platform.setWireFrame(wire);
+    showCostsPanel();
+    showOptionsPanel();
 }

@@ -14,3 +14,7 @@ void centerView();
 // The two panels of the interface bar.
 void toggleCostsPanel();   // interfaceToggle; the building-costs card in slot 6
 void toggleOptionsPanel(); // options; the option buttons 65-70 and their panel 71
+
+// Makes the GL state and the two panels follow the switches as they stand, after the view
+// was reset.
+void showSwitches();

@@ -72,7 +72,10 @@ bool partnerAllowed(int q) {
 }
 
 void choosePlayerPartner(int q) {
-    if (!partnerAllowed(q)) return;
+    if (!partnerAllowed(q)) {
+        newsRefused(REASON_PARTNER);
+        return;
+    }
     tradePlayer = q;
     clearOffer();
     showPlayerTradeButtons();
@@ -106,8 +109,11 @@ void carryOutTrade() {
     if (p < 1 || p > 4 || q < 0 || q > 4 || q == p) return;
     for (int kind = WOOD; kind <= CLAY; kind++) {
         int given = tradeArray[kind - 1][0], received = tradeArray[kind - 1][1];
-        if (resources[p][kind] - given + received < 0) return;
-        if (q != 0 && resources[q][kind] + given - received < 0) return;
+        if (resources[p][kind] - given + received < 0 ||
+            (q != 0 && resources[q][kind] + given - received < 0)) {
+            newsRefused(REASON_CARDS);
+            return;
+        }
     }
     bool moved = false;
     int gave[6] = {}, got[6] = {};
@@ -119,9 +125,12 @@ void carryOutTrade() {
         gave[kind] = given, got[kind] = received;
     }
     clearOffer();
-    if (!moved) return;
+    if (!moved) {
+        newsRefused(REASON_NOTHING_CHOSEN);
+        return;
+    }
     forgetTakeBacks();
-    newsComputerTraded(gave, got);
+    newsTraded(gave, got);
 }
 
 void hideTradeDialog() {
@@ -158,6 +167,12 @@ void computeHarbourRates() {
     harbourRates(player, tradeStep);
 }
 
+// A change of the offer that cannot be made: a plus finds too few cards to pay or give, a
+// minus finds nothing on the offer to take off.
+static void refuseChange() {
+    newsRefused(tradeDelete ? REASON_NOTHING_CHOSEN : REASON_CARDS);
+}
+
 // Bank trade: each step pays tradeStep cards of the pay kind for one card of kind r.
 static void adjustBankOffer(int p) {
     int i = tradeItem, r = tradePicked1;
@@ -166,33 +181,34 @@ static void adjustBankOffer(int p) {
     if (step <= 0) return;
     int* pay = &tradeArray[i][0];
     int* get = &tradeArray[r - 1][1];
-    if (!tradeDelete) {
-        if (resources[p][i + 1] >= *pay + step) {
-            *pay += step;
-            *get += 1;
-        }
-    } else if (*pay >= step && *get >= 1) {
+    if (!tradeDelete && resources[p][i + 1] >= *pay + step) {
+        *pay += step;
+        *get += 1;
+    } else if (tradeDelete && *pay >= step && *get >= 1) {
         *pay -= step;
         *get -= 1;
+    } else {
+        refuseChange();
     }
+}
+
+// One card more or less on a side of the offer, at most what the side's owner holds.
+static void changeAmount(int* amount, int held) {
+    if (!tradeDelete && held > *amount)
+        *amount += 1;
+    else if (tradeDelete && *amount > 0)
+        *amount -= 1;
+    else
+        refuseChange();
 }
 
 // Player trade: each side offers at most what it holds.
 static void adjustPlayerOffer(int p, int q) {
     int r = tradePicked1, g = tradePicked2;
-    if (r >= 1 && r <= 5) {
-        int* get = &tradeArray[r - 1][1];
-        if (!tradeDelete && resources[q][r] > *get)
-            *get += 1;
-        else if (tradeDelete && *get > 0)
-            *get -= 1;
-    } else if (g >= 1 && g <= 5) {
-        int* give = &tradeArray[g - 1][0];
-        if (!tradeDelete && resources[p][g] > *give)
-            *give += 1;
-        else if (tradeDelete && *give > 0)
-            *give -= 1;
-    }
+    if (r >= 1 && r <= 5)
+        changeAmount(&tradeArray[r - 1][1], resources[q][r]);
+    else if (g >= 1 && g <= 5)
+        changeAmount(&tradeArray[g - 1][0], resources[p][g]);
 }
 
 void applyTradeChange() {

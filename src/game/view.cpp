@@ -1,5 +1,6 @@
 // Definitions and start values of the view.
 #include "view.h"
+#include "fresh.h"
 
 float rX, rY, zoom, trans1, trans2;
 float zoomFactor, rspeed, transSpeed;
@@ -42,21 +43,25 @@ static void resetCamera() {
     zLimit = height / zDistance;
 }
 
-void resetView() {
+void resetDisplay() {
     width = 1280, height = 1024;
     font = 5, font3D = 0;
     xInterface = width / 128;
     yInterface = height / 102;
     sizeTex = 2000.0f, skyCorection = 8.0f;
-    resetCamera();
-    interfaceToggle = options = wire = fps = false;
-    light = numberShow = portSign = true;
-    frames = frameTime = 0;
-    frameRate = 0;
     framePeriodUs = 0;
     frameDueUs = 0;
     waveCount = 3000;
     hold = 0;
 }
 
-[[maybe_unused]] static const bool started = (resetView(), true);
+void resetView() {
+    resetCamera();
+    interfaceToggle = options = wire = fps = false;
+    light = numberShow = portSign = true;
+    frames = frameTime = 0;
+    frameRate = 0;
+}
+
+// The display first: the camera's drag scales follow from its virtual screen.
+[[maybe_unused]] static const bool started = (resetDisplay(), ownsState(resetView));

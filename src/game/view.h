@@ -3,9 +3,13 @@
 #pragma once
 
 // Puts the view back to its start: the camera from the front and above, the switches at
-// their defaults, the frame clock and the waves from the beginning. resolution, read from
-// the configuration, is left as it is. Runs once before main.
+// their defaults, the frame rate uncounted. Runs before main and for every new game; the
+// switches' side effects are showSwitches' (switches.h).
 void resetView();
+// Puts the display back to its start: the virtual screen and its fonts, no frame beat, the
+// waves from the beginning. resolution, read from the configuration, is left as it is. Runs
+// once before main; the display mode and the clock then own these for the run.
+void resetDisplay();
 
 // Camera: the board turned and tilted in front of the eye, and the limits of its moves
 extern float rX, rY, zoom, trans1, trans2;

@@ -10,7 +10,8 @@ enum { SPECIAL_F2 = 2, SPECIAL_F3 = 3, SPECIAL_F4 = 4, SPECIAL_LEFT = 100, SPECI
 // Words in the selection buffer of one pick: 128 records of one name each.
 enum { PICK_BUFFER_WORDS = 512 };
 
-// Puts the input back to its start: no button held, no drag under way. Runs once before main.
+// Puts the input back to its start: no button held, no drag under way. Runs before main and
+// for every new game.
 void resetInput();
 
 // Camera drags: the buttons held, the cursor and the camera where each drag began
@@ -35,3 +36,10 @@ bool mouseButton(int button, int state, int x, int y);
 // No hits, an overflow (hits < 0) or no such record give 0, which runs nothing. Never
 // reads beyond `words` words of buffer.
 void processHits(int hits, const unsigned int* buffer, int words = PICK_BUFFER_WORDS);
+
+// The pick of a person's press into picked. `select` draws the selection pass over a square
+// of `side` pixels around the pointer into the buffer (PICK_BUFFER_WORDS words) and returns
+// the hit count. The 5 x 5 square's nearest record decides, unless it holds a settlement spot
+// and a road edge both: then the pointer's own pixel (1 x 1) decides where it shows a spot
+// or an edge.
+void pickPress(int (*select)(int side, unsigned int* buffer));

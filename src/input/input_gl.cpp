@@ -15,11 +15,13 @@ static_assert(SPECIAL_F2 == GLUT_KEY_F2 && SPECIAL_F3 == GLUT_KEY_F3 && SPECIAL_
                   SPECIAL_LEFT == GLUT_KEY_LEFT && SPECIAL_RIGHT == GLUT_KEY_RIGHT,
               "special key codes");
 
-// Draws the frame once more in selection mode behind a 5 x 5 pixel pick matrix, in front of
-// the frame's own frustum. Polygons are
-// filled whatever the display mode: in wire frame a selection pass records only the outlines.
-static void pickAt(int x, int y) {
-    GLuint buffer[PICK_BUFFER_WORDS];
+// Where the press being picked came.
+static int pointerX, pointerY;
+
+// Draws the frame once more in selection mode behind a pick matrix of side x side pixels around
+// the pointer, in front of the frame's own frustum. Polygons are filled whatever the display
+// mode: in wire frame a selection pass records only the outlines.
+static int selectAround(int side, unsigned int* buffer) {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     glSelectBuffer(PICK_BUFFER_WORDS, buffer);
@@ -31,7 +33,7 @@ static void pickAt(int x, int y) {
     // Window y counts from the top, GL's from the bottom of the window (not of the viewport,
     // which in a window lies between bars).
     const int windowHeight = glutGet(GLUT_WINDOW_HEIGHT);
-    gluPickMatrix((GLdouble)x, (GLdouble)(windowHeight - y), 5.0, 5.0, viewport);
+    gluPickMatrix((GLdouble)pointerX, (GLdouble)(windowHeight - pointerY), side, side, viewport);
     applyFrustum();
     glMatrixMode(GL_MODELVIEW);
     glPushAttrib(GL_POLYGON_BIT);
@@ -44,12 +46,12 @@ static void pickAt(int x, int y) {
     glMatrixMode(GL_MODELVIEW);
     glFlush();
 
-    const GLint hits = glRenderMode(GL_RENDER);
-    processHits(hits, buffer);
+    return glRenderMode(GL_RENDER);
 }
 
 void mouse(int button, int state, int x, int y) {
     if (!mouseButton(button, state, x, y)) return;
-    pickAt(x, y);
+    pointerX = x, pointerY = y;
+    pickPress(selectAround);
     queuePress(picked);
 }

@@ -1,6 +1,7 @@
 // Mouse buttons: a person's presses for the pass, the computer's pace and the drag anchors.
 #include "input.h"
 
+#include "game/fresh.h"
 #include "game/idle.h"
 #include "game/ki.h"
 #include "game/frames.h"
@@ -17,7 +18,7 @@ void resetInput() {
     x2 = y2 = z2 = 0;
 }
 
-[[maybe_unused]] static const bool started = (resetInput(), true);
+[[maybe_unused]] static const bool started = ownsState(resetInput);
 
 // The pace shows as the speed marks of a computer turn.
 static void setPace(bool fast) {

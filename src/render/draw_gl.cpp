@@ -2,6 +2,7 @@
 #include <GL/freeglut.h>
 
 #include "assets/catalogue.h"
+#include "camera.h"
 #include "draw.h"
 #include "draw_local.h"
 #include "game/state.h"
@@ -28,11 +29,9 @@ void billboardTurn() {
 
 // Leaves the board frame: z up, the land in its z = 0 plane, turned 30 degrees for display.
 static void applyCamera() {
-    glTranslatef(trans1, trans2, zoom);
-    glRotatef(rX, 1, 0, 0);
-    glRotatef(rY, 0, 1, 0);
-    glRotatef(-90, 1, 0, 0);
-    glRotatef(30, 0, 0, 1);
+    float m[16];
+    boardToEye(m);
+    glMultMatrixf(m);
 }
 
 // Set in the board frame, so the light stays fixed to the board as it turns.
@@ -42,11 +41,18 @@ static void placeLight() {
     glMaterialfv(GL_FRONT, GL_SHININESS, mat_shininess);
 }
 
-// Harbour signs, roll markers and tile numbers: unlit, facing the camera.
+// Harbour signs and roll markers: unlit, facing the camera.
 static void drawSigns() {
     if (portSign && !playersChoice) drawHarbourSigns();
     drawRollMarkers();
-    if (numberShow && !playersChoice) drawTileNumbers();
+}
+
+// The tile numbers place themselves from eye space; unlit like the signs.
+static void drawNumbers() {
+    if (!numberShow || playersChoice) return;
+    glPushMatrix();
+    drawTileNumbers();
+    glPopMatrix();
 }
 
 // The selection pass keeps the order its hits have always come in, as the nearest record
@@ -69,6 +75,7 @@ static void drawForPick() {
     if (light) glDisable(GL_LIGHTING);
     drawSigns();
     glPopMatrix();
+    drawNumbers();
 
     glPushMatrix();
     drawPanels();
@@ -101,12 +108,13 @@ static void drawSkyAndSea() {
 }
 
 // Nearest first, so that the depth test turns away what lies behind before it is shaded:
-// panels, the unlit signs and markers, pieces, land, then sky and sea.
+// panels, the unlit numbers, signs and markers, pieces, land, then sky and sea.
 static void drawFrontToBack() {
     drawLit(false);
     glPushMatrix();
     drawPanels();
     glPopMatrix();
+    drawNumbers();
 
     glPushMatrix();
     applyCamera();

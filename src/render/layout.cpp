@@ -1,4 +1,4 @@
-// The placement tables of tiles, spots, edges, signs, markers, numbers and panels.
+// The placement tables of tiles, spots, edges, signs, markers and panels.
 #include "layout.h"
 
 // Tile slots: land tiles 0-18, harbour pieces 19-27 turned to face outwards, beach base 28.
@@ -208,30 +208,6 @@ const float positionP[20][3] = {
     {-44.9f, 77.8f, 30},  // 17
     {0, 103.8f, 30},      // 18
     {0, 0, -10},          // 19
-};
-
-// Tile number anchors in the label frame (20 units to one board unit, +y up).
-const float numberAnchor[19][3] = {
-    // x, y, z
-    {-10, 500, 0},       // 0
-    {500, 500, -900},    // 1
-    {1000, 500, 0},      // 2
-    {500, 500, 900},     // 3
-    {-500, 500, 900},    // 4
-    {-1000, 500, 0},     // 5
-    {-500, 500, -900},   // 6
-    {0, 500, -1800},     // 7
-    {1000, 500, -1800},  // 8
-    {1500, 500, -900},   // 9
-    {2000, 500, 0},      // 10
-    {1500, 500, 900},    // 11
-    {1000, 500, 1800},   // 12
-    {0, 500, 1800},      // 13
-    {-1000, 500, 1800},  // 14
-    {-1500, 500, 900},   // 15
-    {-2000, 500, 0},     // 16
-    {-1500, 500, -900},  // 17
-    {-1000, 500, -1800}, // 18
 };
 
 // Interface panels in eye space; backgrounds at -4, everything on them a hair nearer. "Zurueck"

@@ -12,10 +12,8 @@ extern const float positionP[20][3]; // roll markers: 0-18 above their tiles, 19
 // Eye space: panels at z -4 (backgrounds) or -3.9999 (everything that sits on them).
 extern const float positionI[NUM_INTERFACE_SLOTS][3];
 
-// Where each tile's number floats, in the label frame: one board unit is 20 label units,
-// +y is the board's up; each anchor lies about 25 board units above its tile's centre.
-extern const float numberAnchor[19][3];
-// The width of the numbers' stroke lines, in pixels, in every display mode.
+// The width of the tile numbers' stroke lines, in pixels, in every display mode (their places
+// are camera.h's).
 extern const float numberLineWidth;
 
 // Light GL_LIGHT1 is fixed to the board; with the black specular colour the shininess

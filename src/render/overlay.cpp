@@ -1,44 +1,50 @@
 // The overlay texts: status line, trade panel, seat choice, win message, controls and speed.
 #include "overlay.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
+#include "assets/catalogue.h"
 #include "game/ki.h"
 #include "game/news.h"
+#include "game/picks.h"
 #include "game/rules.h"
 #include "game/save.h"
 #include "game/state.h"
 #include "game/view.h"
+#include "layout.h"
 
 static void noColour(float, float, float) {}
 static void noText(float, float, const char*) {}
-// Without a window a small glyph is taken as 9 units wide and a line as 22 units high.
+// Without a window a glyph of the overlay font is taken as 10 units wide, one of the small
+// font as 9, and a line of the small font as 22 units high.
 static float noWidth(const char* text) {
+    return 10.0f * (float)std::strlen(text);
+}
+static float noSmallWidth(const char* text) {
     return 9.0f * (float)std::strlen(text);
 }
 static float noLine() {
     return 22;
 }
 
-OverlayOutput overlayOutput = {noColour, noText, noText, noWidth, noLine};
+OverlayOutput overlayOutput = {noColour, noText, noWidth, noText, noSmallWidth, noLine};
 
 const float colourWhite[3] = {1, 1, 1};
 const float colourHighlight[3] = {1, 1, 0.3f};
-const float colourGrey[3] = {0.3f, 0.3f, 0.3f};
+// Dimmed, yet readable on the dark wood of the buttons.
+const float colourGrey[3] = {0.6f, 0.6f, 0.6f};
 const float colourBlack[3] = {0, 0, 0};
-const float titleColour[5][3] = {
+// The seats' red, blue, green and purple, each as bright as its background asks.
+const float seatOnPanel[5][3] = {
     {1, 1, 1}, // nobody: unused
-    {1, 0, 0}, {0, 0, 1}, {0, 1, 0}, {1, 0, 1},
+    {1, 0.42f, 0.38f}, {0.5f, 0.65f, 1}, {0.3f, 0.95f, 0.3f}, {1, 0.4f, 1},
 };
-const float brightColour[5][3] = {
+const float seatOnButton[5][3] = {
     {1, 1, 1}, // nobody: unused
-    {1, 0.3f, 0.25f}, {0.4f, 0.6f, 1}, {0.3f, 0.95f, 0.3f}, {1, 0.35f, 1},
-};
-const float listColour[5][3] = {
-    {1, 1, 1}, // nobody: unused
-    {1, 0, 0}, {0, 0, 1}, {0.4f, 0.91f, 0}, {0.51f, 0, 0.91f},
+    {1, 0.66f, 0.62f}, {0.7f, 0.76f, 1}, {0.55f, 0.95f, 0.3f}, {0.95f, 0.64f, 1},
 };
 
 static const char* const personLabel[5] = {"", "Spieler 1", "Spieler 2", "Spieler 3", "Spieler 4"};
@@ -61,10 +67,147 @@ static const float cardColumn[5] = {25, 30, 35, 40, 45};
 
 char s[30];
 
+static void setColour(const float* colour) {
+    overlayOutput.colour(colour[0], colour[1], colour[2]);
+}
+
 // Draws s at (X, Y) in layout units, in the given colour.
 static void put(float X, float Y, const float* colour) {
-    overlayOutput.colour(colour[0], colour[1], colour[2]);
+    setColour(colour);
     overlayOutput.text(X * xInterface, Y * yInterface, s);
+}
+
+// Room for a label along a line of the canvas: from left to right.
+struct Room {
+    float left, right;
+};
+
+// Canvas units a label keeps from the edges of its panel.
+static const float labelMargin = 4;
+
+// The room inside panel slot `slot` when it shows a record shaped like `shape`: the panels lie
+// in eye space, projected by the frame's frustum (x from -1.25 to 1.25 at the near distance 2)
+// onto the canvas.
+static Room slotRoom(int slot, const obj_type& shape) {
+    const float* at = positionI[slot];
+    const float halfWidth = shape.vertices[1].x, depth = -at[2];
+    const float left = (1 + 1.6f * (at[0] - halfWidth) / depth) * width / 2;
+    const float right = (1 + 1.6f * (at[0] + halfWidth) / depth) * width / 2;
+    return {left + labelMargin, right - labelMargin};
+}
+
+// Draws s at canvas x in the overlay font, or, where that is wider than the room or the small
+// one is asked for, in the small one: at x where it fits, moved left as far as it must to end
+// inside the room, and never to the left of it; centred where even the small font is wider.
+static void putIn(const Room& room, float x, float y, const float* colour, bool small = false) {
+    setColour(colour);
+    const float wide = overlayOutput.width(s);
+    if (!small && wide <= room.right - room.left) {
+        overlayOutput.text(std::fmax(room.left, std::fmin(x, room.right - wide)), y, s);
+        return;
+    }
+    const float narrow = overlayOutput.smallWidth(s);
+    if (narrow > room.right - room.left) x = (room.left + room.right - narrow) / 2;
+    overlayOutput.small(std::fmax(room.left, std::fmin(x, room.right - narrow)), y, s);
+}
+
+// A label at its place (X, Y) inside panel slot `slot` of the given shape.
+static void labelOn(int slot, const obj_type& shape, float X, float Y, const float* colour,
+                    const char* text, bool small = false) {
+    snprintf(s, sizeof s, "%s", text);
+    putIn(slotRoom(slot, shape), X * xInterface, Y * yInterface, colour, small);
+}
+
+// The labels written on buttons, besides the seats' names.
+enum ButtonLabel {
+    LABEL_COSTS,
+    LABEL_OPTIONS,
+    LABEL_ROLL,
+    LABEL_TRADE,
+    LABEL_BUILD,
+    LABEL_UNDO,
+    LABEL_NEXT,
+    LABEL_CLOSE,
+    LABEL_TRADE_GO,
+    LABEL_BANK,
+    LABEL_START,
+    LABEL_RESUME,
+    LABEL_NEW_GAME, // on the wider button, last
+    BUTTON_LABELS
+};
+static const char* const buttonLabel[BUTTON_LABELS] = {
+    "Baukosten",  "Optionen", "Wuerfeln", "Handeln", "Bauen",      "Zurueck",     "Naechster",
+    "Schliessen", "tauschen", "Hafen",    "Start",   "Fortsetzen", "Neues Spiel",
+};
+// The option buttons' labels, from the top: "Zeichen" on slot 65 to "Licht" on slot 70.
+static const char* const optionLabel[6] = {"Licht",  "Frames", "Wire",
+                                           "Center", "Zahlen", "Zeichen"};
+
+// The room of an option's label, which keeps clear of the marker before it, whatever the font.
+static Room optionRoom(int slot) {
+    Room room = slotRoom(slot, interface4);
+    room.left = std::fmax(7.0f * xInterface, 5.5f * xInterface + overlayOutput.width("> "));
+    return room;
+}
+
+// All buttons' labels stand in one font: the overlay font where every one of them fits its
+// button in it ("Neues Spiel" the wider one), else the small one. Chosen once a frame.
+static bool buttonsSmall;
+
+static void chooseButtonFont() {
+    const Room button = slotRoom(SLOT_MAIN, interface4), option = optionRoom(SLOT_OPT_SIGNS);
+    auto tooWide = [](const Room& room, const char* text) {
+        return overlayOutput.width(text) > room.right - room.left;
+    };
+    buttonsSmall = tooWide(slotRoom(SLOT_NEW_GAME, interfaceWide), buttonLabel[LABEL_NEW_GAME]);
+    for (int i = 0; i < LABEL_NEW_GAME; i++) buttonsSmall |= tooWide(button, buttonLabel[i]);
+    for (const char* text : optionLabel) buttonsSmall |= tooWide(option, text);
+    for (int k = 1; k <= 4; k++)
+        buttonsSmall |= tooWide(button, personLabel[k]) || tooWide(button, computerLabel[k]) ||
+                        tooWide(button, strongLabel[k]);
+}
+
+// A button's label: the seat's name or one of the table's.
+static void buttonText(int slot, const obj_type& shape, float X, float Y, const float* colour,
+                       const char* text) {
+    labelOn(slot, shape, X, Y, colour, text, buttonsSmall);
+}
+
+static void buttonLabelOn(int slot, const obj_type& shape, float X, float Y, const float* colour,
+                          int which) {
+    buttonText(slot, shape, X, Y, colour, buttonLabel[which]);
+}
+
+// Pieces of text that read as one line, each at its place in layout units.
+enum { MAX_PIECES = 4 };
+struct Span {
+    float X;
+    const float* colour;
+    char text[32];
+    bool joined = false; // follows the one before without a space ("12" "ten Spielzug")
+};
+
+// Lays the pieces out from their places, each moved right where the one before runs into it,
+// the line then moved left as far as it must to end inside the room; in the small font where
+// the overlay font makes the line wider than the room.
+static void putLine(const Room& room, float Y, const Span* pieces, int n) {
+    for (int font = 0; font < 2; font++) {
+        float (*measure)(const char*) = font == 0 ? overlayOutput.width : overlayOutput.smallWidth;
+        const float space = measure(" ");
+        float x[MAX_PIECES], end = -1e9f;
+        for (int i = 0; i < n && i < MAX_PIECES; i++) {
+            x[i] = std::fmax(pieces[i].X * xInterface, end + (pieces[i].joined ? 0 : space));
+            end = x[i] + measure(pieces[i].text);
+        }
+        const float shift = std::fmax(0, end - room.right);
+        if (font == 0 && x[0] - shift < room.left) continue;
+        for (int i = 0; i < n && i < MAX_PIECES; i++) {
+            snprintf(s, sizeof s, "%s", pieces[i].text);
+            setColour(pieces[i].colour);
+            (font == 0 ? overlayOutput.text : overlayOutput.small)(x[i] - shift, Y * yInterface, s);
+        }
+        return;
+    }
 }
 
 static void label(float X, float Y, const float* colour, const char* text) {
@@ -94,14 +237,15 @@ static void seatName(char* out, int size, int p) {
         snprintf(out, size, "Spieler %u", (unsigned)p);
 }
 
-// The player's own name as the status line and the win message show it, in his colour.
-static void playerName(float X, float Y) {
-    seatName(s, sizeof s, player);
-    put(X, Y, isPlayer(player) ? titleColour[player] : colourWhite);
-}
+// The plate under the name of the seat on turn in the bar, in canvas units.
+static const Room namePlate = {130 + labelMargin, 224 - labelMargin};
 
+// Before a game there is nobody on turn, and no name to show.
 static void drawStatusLine() {
-    playerName(13.5f, 95.5f);
+    if (isPlayer(player)) {
+        seatName(s, sizeof s, player);
+        putIn(namePlate, 13.5f * xInterface, 95.5f * yInterface, seatOnPanel[player]);
+    }
     const float* numbers = colourHighlight;
     const int p = isPlayer(player) ? player : 0;
     count(15.5f, 101, numbers, "%u", resources[p][0]);
@@ -131,42 +275,47 @@ static void drawTradePanel() {
             count(77, lineRow[k], fixed, "/%u", resources[isPlayer(player) ? player : 0][k + 1]);
         }
     }
-    label(49.2f, 26, fixed, "Incoming");
-    label(69.5f, 26, fixed, "Outgoing");
-    label(60.7f, 39, choices, "Hafen");
+    labelOn(SLOT_TRADE_PANEL, interface5, 49.2f, 26, fixed, "Incoming");
+    labelOn(SLOT_TRADE_PANEL, interface5, 69.5f, 26, fixed, "Outgoing");
+    buttonLabelOn(SLOT_BANK, interface4, 60.7f, 39, choices, LABEL_BANK);
 }
 
 // The chosen side of each seat is coloured; the arrow on the seat's button points at it. A kept
 // game offered moves "Start" aside for "Fortsetzen".
 static void drawPlayerChoice() {
     if (keptGameOffered) {
-        label(55.5f, 62.3f, colourWhite, "Start");
-        label(65.1f, 62.3f, colourWhite, "Fortsetzen");
+        buttonLabelOn(SLOT_START_BESIDE, interface4, 55.5f, 62.3f, colourWhite, LABEL_START);
+        buttonLabelOn(SLOT_RESUME, interface4, 65.1f, 62.3f, colourWhite, LABEL_RESUME);
     } else {
-        label(61.6f, 62.3f, colourWhite, "Start");
+        buttonLabelOn(SLOT_START, interface4, 61.6f, 62.3f, colourWhite, LABEL_START);
     }
     for (int k = 1; k <= 4; k++) {
         if (k > 1 && playersPicked < k) continue;
         const float y = seatRow[k];
         const bool computer = playerKI[k];
-        label(52, y, computer ? colourWhite : listColour[k], personLabel[k]);
+        buttonText(SLOT_SEAT_PERSON + k, interface4, 52, y,
+                   computer ? colourWhite : seatOnButton[k], personLabel[k]);
         if (computer)
             label(64.1f, y, colourWhite, ">");
         else
             label(62.6f, y, colourWhite, "<");
         // A person's seat offers the table's computer, which its button makes it.
-        label(67.4f, y, computer ? listColour[k] : colourWhite,
-              computer ? computerName(k) : computerLabel[k]);
+        buttonText(SLOT_SEAT_COMPUTER + k, interface4, 67.4f, y,
+                   computer ? seatOnButton[k] : colourWhite,
+                   computer ? computerName(k) : computerLabel[k]);
     }
 }
 
 // Reads as one sentence: the player's name, "hat im", the move number, "ten Spielzug gewonnen!".
 static void drawWinMessage() {
-    playerName(43, 50);
-    label(52, 50, colourWhite, "hat im");
-    count(58.7f, 50, colourHighlight, "%u", runde);
-    label(61.2f, 50, colourWhite, "ten Spielzug gewonnen!");
-    label(58.2f, 70.4f, colourWhite, "Neues Spiel");
+    Span line[4] = {{43, isPlayer(player) ? seatOnPanel[player] : colourWhite, ""},
+                    {52, colourWhite, "hat im"},
+                    {58.7f, colourHighlight, ""},
+                    {61.2f, colourWhite, "ten Spielzug gewonnen!", true}};
+    seatName(line[0].text, sizeof line[0].text, player);
+    snprintf(line[2].text, sizeof line[2].text, "%u", (unsigned)runde);
+    putLine(slotRoom(SLOT_END_SCREEN, interfaceEnd), 50, line, 4);
+    buttonLabelOn(SLOT_NEW_GAME, interfaceWide, 58.2f, 70.4f, colourWhite, LABEL_NEW_GAME);
 }
 
 static void drawFrameRate() {
@@ -178,19 +327,15 @@ static bool cameraCentred() {
     return rX == 90 && rY == 0 && zoom == -380 && trans1 == 0 && trans2 == 0;
 }
 
+// The options from the top, each with its marker shown while it is on.
 static void drawOptionLabels() {
-    const struct {
-        const char* text;
-        float y;
-        bool on;
-    } option[6] = {
-        {"Licht", 31.5f, light},       {"Frames", 36.5f, fps},
-        {"Wire", 41.7f, wire},         {"Center", 46.9f, cameraCentred()},
-        {"Zahlen", 52.1f, numberShow}, {"Zeichen", 57.3f, portSign},
-    };
-    for (const auto& o : option) {
-        if (o.on) label(5.5f, o.y, colourWhite, ">");
-        label(7, o.y, colourWhite, o.text);
+    static const float row[6] = {31.5f, 36.5f, 41.7f, 46.9f, 52.1f, 57.3f};
+    const bool on[6] = {light, fps, wire, cameraCentred(), numberShow, portSign};
+    for (int i = 0; i < 6; i++) {
+        if (on[i]) label(5.5f, row[i], colourWhite, ">");
+        const Room room = optionRoom(SLOT_OPT_LIGHT - i);
+        snprintf(s, sizeof s, "%s", optionLabel[i]);
+        putIn(room, room.left, row[i] * yInterface, colourWhite, buttonsSmall);
     }
 }
 
@@ -199,35 +344,47 @@ static void drawRollSum() {
     count(75, 98, colourHighlight, "= %u", zufall);
 }
 
+// The main button's label, on it.
+static void mainLabel(float X, int which) {
+    buttonLabelOn(SLOT_MAIN, interface4, X, 98, colourWhite, which);
+}
+
+static void nextLabel() {
+    buttonLabelOn(SLOT_NEXT, interface4, 97.3f, 98, colourWhite, LABEL_NEXT);
+}
+
 // A toggle button's label is greyed while its panel is shown.
 static void drawPersonControls() {
-    label(1.2f, 96.5f, interfaceToggle ? colourGrey : colourWhite, "Baukosten");
-    label(1.7f, 100.5f, options ? colourGrey : colourWhite, "Optionen");
+    buttonLabelOn(SLOT_COSTS, interfaceOpB, 1.2f, 96.5f, interfaceToggle ? colourGrey : colourWhite,
+                  LABEL_COSTS);
+    buttonLabelOn(SLOT_OPTIONS, interfaceOpB, 1.7f, 100.5f, options ? colourGrey : colourWhite,
+                  LABEL_OPTIONS);
     if (options) drawOptionLabels();
 
-    if (wuerfeln) label(85, 98, colourWhite, "Wuerfeln");
+    if (wuerfeln) mainLabel(85, LABEL_ROLL);
     if (next && !trade && !build) {
-        drawRollSum();
-        label(97.3f, 98, colourWhite, "Naechster");
-        label(85.3f, 98, colourWhite, "Handeln");
+        nextLabel();
+        mainLabel(85.3f, LABEL_TRADE);
     }
     if (next && trade) {
         for (int k = 1; k <= 4; k++) {
             if (k == player || playerKI[k] || k > playersPicked) continue;
-            label(60.7f, partnerRow[k], listColour[k], personLabel[k]);
+            buttonText(SLOT_PARTNERS + k, interface4, 60.7f, partnerRow[k], seatOnButton[k],
+                       personLabel[k]);
         }
-        label(59.6f, 72.4f, colourWhite, "tauschen");
-        label(97.3f, 98, colourWhite, "Naechster");
-        label(86.4f, 98, colourWhite, "Bauen");
+        buttonLabelOn(SLOT_TRADE_GO, interface4, 59.6f, 72.4f, colourWhite, LABEL_TRADE_GO);
+        nextLabel();
+        mainLabel(86.4f, LABEL_BUILD);
     }
-    if (next && build) label(97.3f, 98, colourWhite, "Naechster");
-    if (canTakeBack()) label(85.6f, 98, colourWhite, "Zurueck");
-    label(115.2f, 98, colourWhite, "Schliessen");
+    if (next && build) nextLabel();
+    if (canTakeBack()) mainLabel(85.6f, LABEL_UNDO);
+    buttonLabelOn(SLOT_CLOSE, interface4, 115.2f, 98, colourWhite, LABEL_CLOSE);
 }
 
 static void drawComputerSpeed() {
-    label(1, 6, colourHighlight, "Computer speed:");
-    label(19, 6, colourHighlight, fastForward ? ">>>" : ">");
+    Span line[2] = {{1, colourHighlight, "Computer speed:"}, {19, colourHighlight, ">"}};
+    if (fastForward) snprintf(line[1].text, sizeof line[1].text, ">>>");
+    putLine({0, (float)width}, 6, line, 2);
 }
 
 // The middle panel of the bar, and the strip above it that takes the message while the dice
@@ -277,43 +434,73 @@ static void rollNews(char* out, int size) {
     if (!any) append(out, size, " kein Ertrag");
 }
 
+// What the seat on turn did, by NewsMove; a trade names its cards after the verb.
+static const char* const moveText[] = {
+    "baut eine Strasse",
+    "baut eine Siedlung",
+    "baut eine Stadt",
+    "tauscht",
+    "nimmt eine Strasse zurueck",
+    "nimmt eine Siedlung zurueck",
+    "nimmt eine Stadt zurueck",
+};
+enum { MOVE_TEXTS = sizeof moveText / sizeof moveText[0] };
+
+// Why the rules refused a press, by NewsReason.
+static const char* const reasonText[] = {"zu wenige Karten", "nichts gewaehlt",
+                                         "Platz schon bebaut", "nur mit Spielern"};
+enum { REASON_TEXTS = sizeof reasonText / sizeof reasonText[0] };
+
+// The next step of a person, by phase.
+static const char* const stepText[] = {
+    "Siedlung setzen",
+    "Strasse setzen",
+    "Wuerfeln",
+    "Karte waehlen, dann tauschen",
+    "Bauplatz waehlen",
+    "nichts zu bauen, weiter mit Naechster",
+    "Handeln, dann Bauen, oder Naechster",
+    "Ziel erreicht: Naechster gewinnt das Spiel",
+    "ist am Zug",
+};
+enum {
+    STEP_SETTLEMENT,
+    STEP_ROAD,
+    STEP_ROLL,
+    STEP_TRADE,
+    STEP_BUILD,
+    STEP_NOTHING_TO_BUILD,
+    STEP_FREE,
+    STEP_WIN,
+    STEP_COMPUTER,
+};
+
 static void moveNews(char* out, int size) {
-    static const char* const built[3] = {"eine Strasse", "eine Siedlung", "eine Stadt"};
     seatName(out, size, newsSeat);
-    if (newsMove >= MOVE_ROAD && newsMove <= MOVE_CITY) {
-        append(out, size, " baut %s", built[newsMove - MOVE_ROAD]);
-        return;
-    }
-    append(out, size, " tauscht ");
+    if (newsMove < 0 || newsMove >= MOVE_TEXTS) return;
+    append(out, size, " %s", moveText[newsMove]);
+    if (newsMove != MOVE_TRADE) return;
+    append(out, size, " ");
     appendCards(out, size, newsCards[0]);
     append(out, size, " gegen ");
     appendCards(out, size, newsCards[1]);
 }
 
 static void refusalNews(char* out, int size) {
-    static const char* const reason[4] = {"zu wenige Karten", "nichts gewaehlt",
-                                          "kein Bauplatz frei", "nur mit Spielern"};
-    if (newsReason >= 0 && newsReason < 4) append(out, size, "%s", reason[newsReason]);
+    if (newsReason >= 0 && newsReason < REASON_TEXTS)
+        append(out, size, "%s", reasonText[newsReason]);
 }
 
-// The building step says what stands in the way when nothing can be built.
-static const char* buildingStep() {
-    for (int s = 0; s < NUM_SPOTS; s++)
-        if (settlementAllowed(s) || cityAllowed(s)) return "Bauplatz waehlen";
-    for (int e = 0; e < NUM_EDGES; e++)
-        if (roadAllowed(e)) return "Bauplatz waehlen";
-    for (int piece = PIECE_ROAD; piece <= PIECE_CITY; piece++)
-        if (holdsCost(player, piece)) return "kein Bauplatz frei";
-    return "zu wenige Karten";
-}
-
+// A person who has reached the target wins with the end of the turn, which the step says
+// once the turn is open; building on is still allowed.
 static const char* nextStep() {
-    if (isComputer(player)) return "ist am Zug";
-    if (inOpening()) return firstTime % 2 == 0 ? "Siedlung setzen" : "Strasse setzen";
-    if (wuerfeln) return "Wuerfeln";
-    if (trade) return "Karte waehlen, dann tauschen";
-    if (build) return buildingStep();
-    if (next) return "Handeln, dann Bauen, oder Naechster";
+    if (isComputer(player)) return stepText[STEP_COMPUTER];
+    if (inOpening()) return stepText[firstTime % 2 == 0 ? STEP_SETTLEMENT : STEP_ROAD];
+    if (wuerfeln) return stepText[STEP_ROLL];
+    if (next && resources[player][0] >= winPoints) return stepText[STEP_WIN];
+    if (trade) return stepText[STEP_TRADE];
+    if (build) return stepText[offersUp > 0 ? STEP_BUILD : STEP_NOTHING_TO_BUILD];
+    if (next) return stepText[STEP_FREE];
     return "";
 }
 
@@ -388,7 +575,7 @@ static void drawMessageLine() {
     composeMessage(&m);
     if (!m.name[0]) return;
     Flow f = {diceShown ? messageInStrip : messageInPanel, overlayOutput.smallLine(), 0, 0};
-    placeWords(f, m.name, brightColour[player]);
+    placeWords(f, m.name, seatOnPanel[player]);
     placeWords(f, m.step, colourWhite);
     if (m.news[0]) {
         f.row++, f.x = 0;
@@ -397,8 +584,11 @@ static void drawMessageLine() {
     overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);
 }
 
-// Canvas units of the scoreboard in the top right corner: the columns' centres, the rows.
-static const float scoreName = 1032, scorePoints = 1152, scoreCards = 1216;
+// Canvas units of the scoreboard in the top right corner: where the names begin and where the
+// last column ends inside the panel's frame, the gap between the columns, the rows. The
+// columns of points and cards stand right to left from there, each as wide as its heading in
+// the font of the picture's size, so that the headings never run into each other.
+static const float scoreName = 1028, scoreRight = 1250, scoreGap = 6;
 static const float scoreHeading = 36, scoreRow0 = 63, scoreRowStep = 26;
 
 static void centred(float x, float y, const char* text, const float* colour) {
@@ -414,6 +604,10 @@ static int cardsHeld(int p) {
 
 // Every seat in play with its points and the cards in its hand; the seat on turn marked.
 static void drawScoreboard() {
+    const float cardsWidth = overlayOutput.smallWidth("Karten");
+    const float scoreCards = scoreRight - cardsWidth / 2;
+    const float scorePoints =
+        scoreCards - cardsWidth / 2 - scoreGap - overlayOutput.smallWidth("Punkte") / 2;
     centred(scorePoints, scoreHeading, "Punkte", colourWhite);
     centred(scoreCards, scoreHeading, "Karten", colourWhite);
     for (int p = 1; p <= playersPicked && p <= 4; p++) {
@@ -421,7 +615,7 @@ static void drawScoreboard() {
         char text[16];
         if (p == player && !win) centred(scoreName - 12, y, ">", colourHighlight);
         seatName(text, sizeof text, p);
-        overlayOutput.colour(brightColour[p][0], brightColour[p][1], brightColour[p][2]);
+        setColour(seatOnPanel[p]);
         overlayOutput.small(scoreName, y, text);
         snprintf(text, sizeof text, "%d", resources[p][0]);
         centred(scorePoints, y, text, colourHighlight);
@@ -431,18 +625,19 @@ static void drawScoreboard() {
     overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);
 }
 
-// Below the design's win message on the end screen: every seat's final points.
+// Below the win message on the end screen: every seat's final points.
 static void drawFinalPoints() {
     for (int p = 1; p <= playersPicked && p <= 4; p++) {
-        const float Y = 54.5f + (p - 1) * 3.2f;
-        seatName(s, sizeof s, p);
-        put(47, Y, brightColour[p]);
-        count(66, Y, colourHighlight, "%u", resources[p][0]);
-        label(70, Y, colourWhite, "Punkte");
+        Span line[3] = {
+            {47, seatOnPanel[p], ""}, {66, colourHighlight, ""}, {70, colourWhite, "Punkte"}};
+        seatName(line[0].text, sizeof line[0].text, p);
+        snprintf(line[1].text, sizeof line[1].text, "%u", (unsigned)resources[p][0]);
+        putLine(slotRoom(SLOT_END_SCREEN, interfaceEnd), 54.5f + (p - 1) * 3.2f, line, 3);
     }
 }
 
 void drawOverlayTexts() {
+    chooseButtonFont();
     drawStatusLine();
     drawMessageLine();
     if (!playersChoice) drawScoreboard();
@@ -452,8 +647,8 @@ void drawOverlayTexts() {
     if (win) drawWinMessage();
     if (fps) drawFrameRate();
     if (kiTurn == 0) drawPersonControls();
-    // The computer's roll, once the opening placements are over.
-    if (kiTurn > KI_ROLL && 4 * playersPicked < firstTime) drawRollSum();
+    // The sum stands beside the dice, a person's roll or the computer's, and goes with them.
+    if (diceShown && !playersChoice && !win) drawRollSum();
     if (kiTurn > 0) drawComputerSpeed();
     // The scene of the next frame is drawn in the colour the overlay leaves.
     overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);

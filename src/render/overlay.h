@@ -6,8 +6,10 @@
 struct OverlayOutput {
     void (*colour)(float r, float g, float b);
     void (*text)(float x, float y, const char* text);
-    // The smaller font of the status line and the scoreboard: a text, its width and the
-    // height of a line, both in canvas units, whatever the picture's size.
+    float (*width)(const char* text); // in canvas units, whatever the picture's size
+    // The smaller font of the message line, the scoreboard and of labels that the overlay
+    // font makes too wide for their panels: a text, its width and the height of a line, both
+    // in canvas units.
     void (*small)(float x, float y, const char* text);
     float (*smallWidth)(const char* text);
     float (*smallLine)();
@@ -20,9 +22,11 @@ extern const float colourWhite[3];
 extern const float colourHighlight[3]; // numbers, the computer's actions, column headings
 extern const float colourGrey[3];      // label of a toggle button that is on
 extern const float colourBlack[3];     // frame rate
-extern const float titleColour[5][3];  // player 1-4 in the status line and win message
-extern const float listColour[5][3];   // player 1-4 in the seat and trade partner lists
-extern const float brightColour[5][3]; // player 1-4 on the dark panels added to the design
+// Player 1-4's colour, in a shade bright enough for a contrast of at least 4.5:1 against the
+// panel behind the text: the bar's name plate, the message line, the scoreboard and the end
+// screen; the buttons of the seat selection and of the trade partners.
+extern const float seatOnPanel[5][3];
+extern const float seatOnButton[5][3];
 
 // The text buffer every label of a frame is formatted into (the tile numbers too): the one
 // thing drawing writes.

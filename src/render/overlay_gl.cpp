@@ -39,6 +39,10 @@ static void* smallFont() {
 // Canvas units per pixel of the picture: glyphs come in pixels, the overlay spans 1280 units.
 static float unitsPerPixel;
 
+static float glWidth(const char* text) {
+    return glutBitmapLength(glutFontFor(font), (const unsigned char*)text) * unitsPerPixel;
+}
+
 static void glSmallText(float x, float y, const char* text) {
     renderBitmapString(x, y, smallFont(), text);
 }
@@ -61,7 +65,7 @@ void drawTexts() {
     GLint view[4];
     glGetIntegerv(GL_VIEWPORT, view);
     unitsPerPixel = view[2] > 0 ? (float)width / view[2] : 1;
-    overlayOutput = {glColour, glText, glSmallText, glSmallWidth, glSmallLine};
+    overlayOutput = {glColour, glText, glWidth, glSmallText, glSmallWidth, glSmallLine};
     drawOverlayTexts();
     resetPerspectiveProjection();
     glPopMatrix();

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "assets/catalogue.h"
+#include "camera.h"
 #include "draw_local.h"
 #include "game/state.h"
 #include "game/view.h"
@@ -131,26 +132,46 @@ void drawTilesInWaves() {
     }
 }
 
-// Stroke text in the label frame, turned back against the camera so each number stands
-// upright and faces the viewer. The label frame is left in place; the caller's pop ends it.
-// The numbers are stroke lines drawn thick, whatever wire frame drew before them; wire frame's
-// own lines stay thin.
+// Stroke units of the font to one board unit, and from a digit's baseline to its middle.
+static const float strokeUnits = 20, digitMiddle = 50;
+// The desert's number, as dealt, in grey and struck through: the desert never pays.
+static const float desertNumber[3] = {0.3f, 0.3f, 0.3f};
+
+// Each number centred on its anchor, turned back against the camera so that it stands upright
+// and faces the viewer, and drawn nearer the eye along its lines of sight (camera.h), so that
+// its own tile's models never hide it. Drawn from eye space, untextured in the current
+// colour; the numbers are stroke lines drawn thick, whatever wire frame drew before them, and
+// wire frame's own lines stay thin.
 void drawTileNumbers() {
+    float camera[16];
+    boardToEye(camera);
     glLineWidth(numberLineWidth);
-    glRotatef(-30, 0, 0, 1);
-    glRotatef(90, 1, 0, 0);
-    glScalef(0.05f, 0.05f, 0.05f);
+    glDisable(GL_TEXTURE_2D);
     void* stroke = glutFontFor(font3D);
-    for (int k = 0; k < 19; k++) {
-        const float* at = numberAnchor[k];
-        glTranslatef(at[0], at[1], at[2]);
-        glPushMatrix();
-        glRotatef(-rY, 0, 1, 0);
-        glRotatef(-rX, 1, 0, 0);
+    for (int k = 0; k < NUM_TILES; k++) {
         snprintf(s, sizeof s, "%u", (unsigned)number[k]);
-        renderStrokeCharacter(-100, 0, 0, stroke, s);
+        const bool desert = model[k] == DESERT;
+        const float pull = tileNumberPull(camera, k);
+        float at[3];
+        tileNumberAnchor(k, at);
+        glPushMatrix();
+        glScalef(pull, pull, pull);
+        glMultMatrixf(camera);
+        glTranslatef(at[0], at[1], at[2]);
+        billboardTurn();
+        glScalef(1 / strokeUnits, 1 / strokeUnits, 1 / strokeUnits);
+        const float width = glutStrokeLength(stroke, (const unsigned char*)s);
+        glColor3fv(desert ? desertNumber : colourWhite);
+        renderStrokeCharacter(-width / 2, -digitMiddle, 0, stroke, s);
+        if (desert) {
+            glBegin(GL_LINES);
+            glVertex2f(-width / 2 - 15, 0);
+            glVertex2f(width / 2 + 15, 0);
+            glEnd();
+        }
         glPopMatrix();
-        glTranslatef(-at[0], -at[1], -at[2]);
     }
+    glColor3fv(colourWhite);
+    glEnable(GL_TEXTURE_2D);
     glLineWidth(1.0f);
 }

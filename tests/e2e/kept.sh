@@ -38,6 +38,9 @@ check "the game is kept in quelvane.sav, a few KB" \
 game_relaunch again
 shot offered
 check "the seat selection offers Fortsetzen" label_on offered 73
+check "... with the kept game's seats: seat 1 a person (Spieler 1 coloured)" \
+    at_least "$(button_text offered 1 515 369 605 396)" 25
+check "... not the computer of the default seats" at_most "$(button_text offered 1 670 369 760 396)" 2
 click_at panel 73
 press_key m
 shot after
@@ -72,11 +75,14 @@ game_kill
 winner=$("$QV_BUILD/quelvane-sim" --seed 10007 --players 2 --win-points 4 \
     --keep-before-win "$game_dir/quelvane.sav" | sed -n 's/.*won by Comp\. \([0-9]\).*/\1/p')
 game_relaunch won
+shot won_offered
+check "the won game's seats on the resume screen: seat 2 the computer too (Comp. 2 coloured)" \
+    at_least "$(button_text won_offered 2 670 420 760 447)" 25
 click_at panel 73
 shot resumed
 won() { # the end screen's navy panel, and the winner's name on it
     at_least "$(count "$1" 460 600 820 650 32 42 63 20)" 15000 &&
-        at_least "$(player_pixels "$1" "$winner" 425 476 515 506)" 25
+        at_least "$(panel_text "$1" "$winner" 425 476 515 506)" 25
 }
 for _ in $(seq 1 30); do
     QV_PNG=0 shot won
@@ -90,10 +96,17 @@ check "... and Neues Spiel is offered" \
 click_at panel 75
 shot new_game
 check "Neues Spiel leads to the seat selection with the seats as they were" seat_screen new_game
+message_box="528 936 802 1016" # the bar's middle panel, where the message line stands
+# shellcheck disable=SC2086
+check "... and no message of the old game" at_most "$(count new_game $message_box 255 255 77 40)" 0
+click_at panel 56 # seat 1: a person
 click_at panel 51
 press_key m
 shot new_deal
 # shellcheck disable=SC2086
 check "Start deals a new board" at_least "$(changed new_game new_deal $land 40)" 20000
-check "... and Comp. 1 opens it" on_turn new_deal 1
+check "... and Spieler 1 opens it" on_turn new_deal 1
+# shellcheck disable=SC2086
+check "... with the step alone, no news of the old game" \
+    at_most "$(count new_deal $message_box 255 255 77 40)" 0
 finish

@@ -59,9 +59,17 @@ launcher_start() { # launcher_start LAUNCHER NAME: standard streams in $out/NAME
     wait_for_window
 }
 
+# The seats' colours as the game writes their names (1 red, 2 blue, 3 green, 4 purple): in
+# bright shades on the dark panels (the name plate, the message line, the scoreboard, the end
+# screen) and in lighter ones on the buttons (the seat selection, the trade partners).
+panel_colour=("" "255 107 97" "128 166 255" "77 242 77" "255 102 255")
+button_colour=("" "255 168 158" "179 194 255" "140 242 77" "242 163 255")
+panel_text() { count "$1" "$3" "$4" "$5" "$6" ${panel_colour[$2]} 12; } # SHOT P X0 Y0 X1 Y1
+button_text() { count "$1" "$3" "$4" "$5" "$6" ${button_colour[$2]} 12; }
+
 # The seat selection as the game opens: seat 1 lists "Comp. 1" in red (fewer pixels in the
 # smaller fonts of smaller pictures).
-seat_screen() { at_least "$(count "$1" $(view_box 670 369 760 396) 255 0 0 40)" 12; }
+seat_screen() { at_least "$(button_text "$1" 1 $(view_box 670 369 760 396))" 12; }
 
 quit_with_escape() { # quit_with_escape WHEN: Escape ends the game with status 0
     press_key Escape
@@ -268,7 +276,7 @@ spot_pixels() { player_pixels "$1" "$2" $(box_at 10 $(spot_xy "$3")); }
 edge_pixels() { player_pixels "$1" "$2" $(box_at 6 $(edge_xy "$3")); }
 # Which player the status line names: its label is drawn in the player's colour.
 on_turn() { # on_turn SHOT PLAYER
-    at_least "$(player_pixels "$1" "$2" 130 930 240 962)" 40
+    at_least "$(panel_text "$1" "$2" 130 930 240 962)" 25
 }
 
 # Pixels of player 2's blue on the board.

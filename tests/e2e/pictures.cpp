@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
     glutDisplayFunc(display);
     glutReshapeFunc(resize);
     resize(kWidth, kHeight);
+    font = 7; // the overlay font the game takes for a picture this wide
 
     startPosition();
     bool ok = shoot(out, "start");

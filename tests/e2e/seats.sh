@@ -2,15 +2,15 @@
 # The seat-selection screen at start, seat changes by clicking, and the deal on "Start".
 . "$(dirname "$0")/lib.sh"
 
-red="255 0 0" blue="0 0 255" green="102 232 0"
+red=${button_colour[1]} blue=${button_colour[2]} green=${button_colour[3]}
 rows=(0 391 442 493 544) # baselines of the seat rows 1-4
 person_label() { echo 515 $((rows[$1] - 22)) 605 $((rows[$1] + 5)); }
 computer_label() { echo 670 $((rows[$1] - 22)) 760 $((rows[$1] + 5)); }
 status_label() { echo 130 930 240 962; } # the current player's name in the status line
 coloured() { # coloured SHOT BOX... COLOUR: the label is drawn in that colour
-    at_least "$(count "$@" 40)" 25
+    at_least "$(count "$@" 12)" 25
 }
-uncoloured() { at_most "$(count "$@" 40)" 2; }
+uncoloured() { at_most "$(count "$@" 12)" 2; }
 
 game_start || finish
 shot start
@@ -51,6 +51,6 @@ click_at panel 51 # "Start"
 shot dealt
 check "after Start: the seat list is gone" uncoloured dealt 515 360 760 560 $red
 check "after Start: Spieler 1 is on turn (red name in the status line)" \
-    coloured dealt $(status_label) $red
+    coloured dealt $(status_label) ${panel_colour[1]}
 
 finish

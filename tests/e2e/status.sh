@@ -7,11 +7,8 @@
 highlight="255 255 77"
 panel_box="528 936 802 1016" # the bar's middle panel, where the message line stands
 strip_box="452 869 882 916"  # the strip above it, while the dice fill the panel
-# Text pixels of a player's bright colour (red, blue, green, purple) in a box.
-bright_colour=("" "255 77 64" "102 153 255" "77 242 77" "255 89 255")
-bright() { # bright SHOT PLAYER X0 Y0 X1 Y1
-    count "$1" "$3" "$4" "$5" "$6" ${bright_colour[$2]} 50
-}
+# Text pixels of a player's colour (red, blue, green, purple) on the dark panels in a box.
+bright() { panel_text "$@"; } # bright SHOT PLAYER X0 Y0 X1 Y1
 # Holds the button for the computers' fast pace until their turns are over and player 1 is
 # on turn again.
 computers_play() {

@@ -5,7 +5,7 @@
 . "$(dirname "$0")/lib.sh"
 
 computer_label_2="670 420 760 447" # the computer label of seat 2
-blue_label() { at_least "$(player_pixels "$1" 2 $computer_label_2)" 25; }
+blue_label() { at_least "$(button_text "$1" 2 $computer_label_2)" 25; }
 
 game_start || finish
 click_at panel 56 # seat 1: a person

@@ -180,6 +180,8 @@ for round in $(seq 1 "$max_rounds"); do
                 # shellcheck disable=SC2046
                 click $(edge_xy "$offered")
                 shot built
+                check "the message line names the build (Spieler $p baut eine Strasse)" \
+                    at_least "$(count built 528 936 802 1016 255 255 77 40)" 60
                 roads_of[$p]="${roads_of[$p]} $offered"
                 cards[$p,1]=$((cards[$p,1] - 1))
                 cards[$p,5]=$((cards[$p,5] - 1))

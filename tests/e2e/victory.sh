@@ -17,7 +17,7 @@ winner() { # winner SHOT
     at_least "$(count "$1" 580 476 612 506 $highlight 40)" 10 || return 1
     local p
     for p in 1 2; do
-        if at_least "$(player_pixels "$1" "$p" 425 476 515 506)" 25; then
+        if at_least "$(panel_text "$1" "$p" 425 476 515 506)" 25; then
             echo "$p"
             return 0
         fi

@@ -67,4 +67,48 @@ if game_launch 3 10 'Quelvane' --window; then
         settled window_settled
     quit_with_escape "--window"
 fi
+
+# The smallest window the game plays in is 640 x 512, however small it is made; there every
+# label stands inside its button, in the overlay font or the smaller one.
+window_size() { xwininfo -name Quelvane | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'; }
+# White label pixels inside panel SLOT, and none in the bands just beside its ends; half its
+# width and height in canvas units.
+label_inside() { # label_inside SHOT SLOT HALF_WIDTH HALF_HEIGHT
+    local x y
+    read -r x y < <("$QV_PROBE" panel "$2")
+    at_least "$(count "$1" $(view_box $((x - $3)) $((y - $4)) $((x + $3)) $((y + $4))) 255 255 255 30)" 10 &&
+        at_most "$(count "$1" $(view_box $((x + $3 + 2)) $((y - $4)) $((x + $3 + 14)) $((y + $4))) 255 255 255 30)" 0 &&
+        at_most "$(count "$1" $(view_box $((x - $3 - 14)) $((y - $4)) $((x - $3 - 2)) $((y + $4))) 255 255 255 30)" 0
+}
+if game_launch 3 10 'Quelvane' --window; then
+    xdotool search --name '^Quelvane$' windowmove 0 0 windowsize 500 400 windowfocus
+    settle
+    read -r ww wh < <(window_size)
+    check "a window made 500 x 400 is held to 640 x 512 (it is $ww x $wh)" \
+        [ "$ww" -ge 640 -a "$wh" -ge 512 ]
+    xdotool search --name '^Quelvane$' windowsize 640 512
+    settle
+    read -r wx wy < <(xwininfo -name Quelvane | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+    set_view "$wx" "$wy" 640 512
+    shot small_seats
+    check "640 x 512: the seat selection shows" seat_screen small_seats
+    check "... Start inside its button" label_inside small_seats 51 56 25
+    start_two_humans
+    play_opening
+    click_at panel 10 # "Wuerfeln"
+    shot small_bar
+    for slot in 10 11 12; do
+        check "640 x 512: the label of button $slot inside it" label_inside small_bar "$slot" 56 25
+    done
+    for slot in 9 64; do
+        check "640 x 512: the label of button $slot inside it" label_inside small_bar "$slot" 56 20
+    done
+    click_at panel 64 # "Optionen"
+    shot small_options
+    for slot in 65 66 67 68 69 70; do
+        check "640 x 512: the option label $slot inside its button" \
+            label_inside small_options "$slot" 56 25
+    done
+    quit_with_escape "640 x 512"
+fi
 finish

@@ -5,14 +5,9 @@
 #include <cstring>
 
 #include "assets/catalogue.h"
-#include "game/idle.h"
-#include "game/ki.h"
-#include "game/news.h"
+#include "game/fresh.h"
 #include "game/save.h"
-#include "game/frames.h"
-#include "game/state.h"
 #include "game/view.h"
-#include "input/input.h"
 #include "platform/platform.h"
 
 namespace {
@@ -43,14 +38,9 @@ void emptyScene() {
 
 class FreshStart : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override {
-        resetGame();
-        resetView();
-        resetPace();
-        resetInput();
-        dropPresses();
+        resetDisplay();
+        resetEveryOwner();
         resetKeeping();
-        resetNews();
-        resetFrames();
         platform = headlessPlatform;
         num_texture = -1;
         emptyScene();

@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "assets/catalogue.h"
 #include "game/idle.h"
+#include "game/rules.h"
 #include "game/picks.h"
 #include "game/state.h"
 #include "game/view.h"
@@ -60,6 +61,8 @@ enum {
     TEX_POINTER = 83,       // interfaceP
     TEX_OPTIONS = 84,       // interfaceOp
     TEX_OPTION_BUTTON = 85, // interfaceOpB
+    TEX_COUNT_BUTTON = 86,  // interface6
+    TEX_SEAT_PANEL = 87,    // interface8
 };
 
 inline void mark(obj_type& o, int tex) {
@@ -92,8 +95,10 @@ inline void setUpGame() {
     mark(interfaceP, TEX_POINTER);
     mark(interfaceOp, TEX_OPTIONS);
     mark(interfaceOpB, TEX_OPTION_BUTTON);
+    mark(interface6, TEX_COUNT_BUTTON);
+    mark(interface8, TEX_SEAT_PANEL);
     std::memset((void*)&deleteObj, 0, sizeof deleteObj);
-    for (int i = 50; i <= 63; i++) interfaceV[i] = interface4;
+    showSeatPanel();
     interfaceV[SLOT_COSTS] = interfaceV[SLOT_OPTIONS] = interfaceOpB;
     interfaceV[SLOT_MAIN] = interfaceV[SLOT_NEXT] = interfaceV[SLOT_CLOSE] = interface4;
 }

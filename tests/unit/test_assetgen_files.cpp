@@ -2,6 +2,8 @@
 // completeness, determinism.
 #include "assetgen.h"
 #include "assets/mesh.h"
+#include "render/camera.h"
+#include "render/overlay.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +91,7 @@ struct ChunkWalk {
     const Bytes& b;
     std::vector<std::string> errors;
     unsigned vertices = 0, faces = 0, mapping = 0, objects = 0;
+    float reach = 0; // the farthest vertex from the model's origin
     bool version = false, meshVersion = false;
     std::string name;
 
@@ -139,6 +142,10 @@ struct ChunkWalk {
             if (to - from != 2 + 12 * (size_t)vertices) errors.push_back("vertex list length");
             for (size_t i = 0; i < 3 * (size_t)vertices && from + 2 + 4 * i + 4 <= to; i++)
                 if (!std::isfinite(f32(b, from + 2 + 4 * i))) errors.push_back("vertex not finite");
+            for (size_t v = 0; v < vertices && from + 14 + 12 * v <= to; v++) {
+                const size_t at = from + 2 + 12 * v;
+                reach = std::fmax(reach, std::hypot(f32(b, at), f32(b, at + 4), f32(b, at + 8)));
+            }
             break;
         case 0x4140:
             mapping = u16(b, from);
@@ -177,6 +184,13 @@ TEST(AssetFiles, EveryModelIsAWellFormed3dsMesh) {
         EXPECT_LE(w.vertices, (unsigned)MAX_VERTICES);
         EXPECT_LE(w.faces, (unsigned)MAX_POLYGONS);
         EXPECT_EQ(w.mapping, w.vertices) << "one texture coordinate per vertex";
+        // A land tile's number stands on its centre, drawn nearer the eye by more than any
+        // of the tile's models reaches from there, so that none of them hides it.
+        for (const char* land : {"wald", "schaf", "weizenfeld", "berg", "lehm", "wueste"})
+            if (std::string(land) == name) {
+                EXPECT_LT(w.reach + numberHalfSize, numberPullDistance);
+                EXPECT_GT(w.reach, 25) << "the tile reaches its corners";
+            }
     }
 }
 
@@ -457,6 +471,41 @@ TEST(AssetTextures, PanelsUnderTheOverlayTextsStayDark) {
     float face = button.luminance(button.w / 4, button.h / 4, button.w * 3 / 4, button.h * 3 / 4);
     EXPECT_LT(face, 0.5f);
     EXPECT_GT(face, barLum + 0.1f) << "the button must still stand out from the dark bar";
+
+    // Texts in a seat's colour keep a contrast of at least 4.5:1 (the usual threshold for
+    // text) against the colour of the panel behind them. Regions in texture pixels, rows
+    // counted from the bottom.
+    auto relative = [](const float* c) {
+        float l[3];
+        for (int k = 0; k < 3; k++)
+            l[k] = c[k] <= 0.04045f ? c[k] / 12.92f : std::pow((c[k] + 0.055f) / 1.055f, 2.4f);
+        return 0.2126f * l[0] + 0.7152f * l[1] + 0.0722f * l[2];
+    };
+    struct Behind {
+        const char* texture;
+        int x0, y0, x1, y1;
+        const float (*colours)[3];
+    } behind[] = {
+        {"gui", 106, 79, 177, 113, seatOnPanel},   // the name plate in the bar
+        {"gui", 420, 14, 644, 111, seatOnPanel},   // the bar's middle panel: the message line
+        {"meldung", 16, 10, 496, 54, seatOnPanel}, // the message strip above it
+        {"punkte", 16, 16, 240, 112, seatOnPanel}, // the scoreboard
+        {"ende", 30, 30, 482, 226, seatOnPanel},   // the end screen
+        {"knopf2", 16, 12, 112, 52, seatOnButton}, // seat selection and trade partners
+    };
+    for (const Behind& b : behind) {
+        Bitmap panel = loadBitmap(b.texture);
+        ASSERT_GE(panel.w, b.x1);
+        float mean[3] = {};
+        for (int y = b.y0; y < b.y1; y++)
+            for (int x = b.x0; x < b.x1; x++)
+                for (int c = 0; c < 3; c++) mean[c] += panel.at(x, y, c);
+        for (float& c : mean) c /= (float)((b.x1 - b.x0) * (b.y1 - b.y0));
+        for (int p = 1; p <= 4; p++) {
+            const float text = relative(b.colours[p]), back = relative(mean);
+            EXPECT_GE((text + 0.05f) / (back + 0.05f), 4.5f) << "seat " << p << " on " << b.texture;
+        }
+    }
 }
 
 TEST(AssetTextures, CardsAndPlayerColoursAreDistinct) {

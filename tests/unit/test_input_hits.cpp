@@ -1,6 +1,7 @@
 // Pick reduction: which hit record becomes the pick, and records it must never read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "game/picks.h"
@@ -112,6 +113,49 @@ TEST(PickReduction, RecordsWithSeveralNamesAreSteppedOver) {
                                    board - 1, 140,   1,     overlay, overlay, 0};
     processHits(3, w.data(), (int)w.size());
     EXPECT_EQ(picked, spotPick(40));
+}
+
+// The selection passes of a press, by the side of their square: the 5 x 5 region and the
+// pointer's own pixel.
+Hits region, pixel;
+int passes;
+int fakeSelect(int side, unsigned int* buffer) {
+    const Hits& h = side == 1 ? pixel : region;
+    std::copy(h.words.begin(), h.words.end(), buffer);
+    passes++;
+    return h.count;
+}
+
+// A city offer with a road offer in front of it within the 5 x 5 region: the road was the
+// nearer record, but the pointer's own pixel shows the city. Only the case of a spot and an
+// edge both in the region asks the pixel; a panel in front, or a pixel between the two,
+// keeps the nearest record.
+TEST(PickReduction, ASpotAndAnEdgeInTheRegionGoToThePointersPixel) {
+    auto press = [](Hits r, Hits p) {
+        region = r, pixel = p, passes = 0;
+        pickPress(fakeSelect);
+        return picked;
+    };
+    Hits spotBehindEdge;
+    spotBehindEdge.add(0, board).add(112, board - 100).add(230, board - 200).add(0, overlay);
+    Hits onTheSpot;
+    onTheSpot.add(0, board).add(112, board - 100).add(0, overlay);
+    EXPECT_EQ(press(spotBehindEdge, onTheSpot), spotPick(12));
+    EXPECT_EQ(passes, 2);
+    Hits onTheTile;
+    onTheTile.add(0, board).add(0, overlay);
+    EXPECT_EQ(press(spotBehindEdge, onTheTile), edgePick(30)) << "between them: the nearer";
+
+    Hits edgeAlone;
+    edgeAlone.add(0, board).add(230, board - 200).add(0, overlay);
+    EXPECT_EQ(press(edgeAlone, onTheSpot), edgePick(30));
+    EXPECT_EQ(passes, 1);
+    Hits buttonOverBoth(spotBehindEdge);
+    buttonOverBoth.words.resize(buttonOverBoth.words.size() - 4);
+    buttonOverBoth.count--;
+    buttonOverBoth.add(310, button).add(0, overlay);
+    EXPECT_EQ(press(buttonOverBoth, onTheSpot), PICK_MAIN);
+    EXPECT_EQ(passes, 1);
 }
 
 } // namespace

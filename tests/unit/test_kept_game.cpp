@@ -97,14 +97,26 @@ TEST(KeptGame, OfferedAtStartAndResumedWhole) {
     EXPECT_TRUE(shows(modelV[28], TEX_TERRAIN));
     EXPECT_TRUE(empty(interfaceV[SLOT_SEATS_PANEL]));
 
-    // Start passes over the kept game for good; the new game will replace it.
+    // The seat selection shows the offered game's seats; Start passes over the kept game for
+    // good and deals a new one with the seats as then shown or changed.
+    resetGame();
+    showGame();
+    press(PICK_PLAYER_COUNT + 3);
+    press(PICK_SEAT_PERSON + 1);
+    press(PICK_SEAT_COMPUTER + 3); // the strong computer
+    press(PICK_START);
     put(keptGamePath, written(clockMs));
     resetGame();
     showGame();
     opened();
+    EXPECT_TRUE(playersPicked == 3 && !playerKI[1] && !playerKI[2] && playerKI[3]);
+    EXPECT_EQ(kiStrength[3], KI_STRONG);
+    EXPECT_TRUE(playersChoice && player == 0 && streets[3] == 0) << "nothing else of the game";
+    press(PICK_SEAT_COMPUTER + 2);
     press(PICK_START_BESIDE);
     EXPECT_FALSE(keptGameOffered);
     EXPECT_FALSE(playersChoice);
+    EXPECT_TRUE(playersPicked == 3 && !playerKI[1] && playerKI[2] && playerKI[3]);
 
     // A won game is kept as won and not offered again.
     resetGame();

@@ -1,10 +1,13 @@
 // The board's placement tables against the board topology: spots at tile corners, edges on
-// the sides between their spots, markers, numbers and signs above what they belong to.
+// the sides between their spots, markers and signs above what they belong to, and each tile's
+// number on its own tile from every camera.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "game/board.h"
+#include "game/view.h"
+#include "render/camera.h"
 #include "render/layout.h"
 
 namespace {
@@ -93,17 +96,63 @@ TEST(LayoutBoard, RollMarkersHangAboveTheirTiles) {
     EXPECT_LT(positionP[19][2], positionM[28][2] + 1); // the fixed marker hides below the beach
 }
 
-TEST(LayoutBoard, TileNumbersFloatOverTheirTiles) {
-    // The label frame: rotate -30 about z, 90 about x, scale by 0.05.
-    const float c = std::cos(-30 * kPi / 180), sn = std::sin(-30 * kPi / 180);
-    for (int t = 0; t < 19; t++) {
-        const float x = numberAnchor[t][0] * 0.05f;
-        const float y = -numberAnchor[t][2] * 0.05f;
-        const float z = numberAnchor[t][1] * 0.05f;
-        const float board[2] = {c * x - sn * y, sn * x + c * y};
-        EXPECT_LT(distance2d(board, positionM[t]), 4.0f) << "number of tile " << t;
-        EXPECT_FLOAT_EQ(z, 25) << "number of tile " << t;
+// From every camera a person can reach (tilts 10 to 90, any turn, distances 50 to 500, shifts
+// of 100 either way), each tile's number is seen on its own tile: its centre, projected through
+// the drawing's camera and frustum, lies inside the projected outline of the tile. Tiles that
+// reach behind the near plane are left out, as they are cut there.
+TEST(LayoutBoard, TileNumbersStandOnTheirOwnTilesFromEveryCamera) {
+    struct View {
+        float rX, rY, zoom, trans1;
+    };
+    const View views[] = {
+        {30, 0, -300, 0},    {90, 0, -380, 0},    {30, 0, -50, 0},       {90, 0, -50, 0},
+        {10, 0, -500, 0},    {10, 45, -300, 100}, {10, 137, -50, -100},  {50, 210, -150, 0},
+        {70, 300, -500, 60}, {14, 77, -100, 0},   {86, 190, -220, -100}, {10, 250, -54, 40},
+    };
+    // Normalised device x and y of a board point; false behind the near plane.
+    auto project = [](const float* m, const float* p, float* out) {
+        float e[3];
+        for (int r = 0; r < 3; r++)
+            e[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
+        if (e[2] > -2) return false;
+        out[0] = 2 * e[0] / (2.5f * -e[2]);
+        out[1] = 2 * e[1] / (2.0f * -e[2]);
+        return true;
+    };
+    int checked = 0;
+    for (const View& v : views) {
+        rX = v.rX, rY = v.rY, zoom = v.zoom, trans1 = v.trans1, trans2 = 0;
+        float m[16];
+        boardToEye(m);
+        for (int t = 0; t < 19; t++) {
+            float anchor[3], centre[2], outline[6][2];
+            tileNumberAnchor(t, anchor);
+            bool seen = project(m, anchor, centre);
+            for (int c = 0; c < 6; c++) {
+                const float corner[3] = {positionM[t][0] + kCornerRadius * std::cos(c * kPi / 3),
+                                         positionM[t][1] + kCornerRadius * std::sin(c * kPi / 3),
+                                         0};
+                seen = project(m, corner, outline[c]) && seen;
+            }
+            if (!seen) continue;
+            // Inside a convex outline: on the same side of all six sides.
+            int left = 0, right = 0;
+            for (int c = 0; c < 6; c++) {
+                const float* a = outline[c];
+                const float* b = outline[(c + 1) % 6];
+                const float cross =
+                    (b[0] - a[0]) * (centre[1] - a[1]) - (b[1] - a[1]) * (centre[0] - a[0]);
+                (cross > 0 ? left : right)++;
+            }
+            EXPECT_TRUE(left == 6 || right == 6)
+                << "tile " << t << " from rX " << v.rX << ", rY " << v.rY << ", zoom " << v.zoom;
+            const float pull = tileNumberPull(m, t);
+            EXPECT_TRUE(pull > 0 && pull <= 1) << "tile " << t;
+            checked++;
+        }
     }
+    EXPECT_GT(checked, 200);
+    EXPECT_GT(numberPullDistance, 0);
 }
 
 TEST(LayoutBoard, HarbourSignsFloatOverTheirPiecesBesideTheirSpots) {

@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "game/picks.h"
+#include "game/save.h"
 #include "game/state.h"
 #include "game/view.h"
 #include "game/ki.h"
 #include "game/news.h"
+#include "render/layout.h"
 #include "render/overlay.h"
 
 namespace {
@@ -16,6 +19,7 @@ struct Text {
     float r, g, b;
     float x, y;
     std::string text;
+    bool small;
 };
 
 float cr = -1, cg = -1, cb = -1;
@@ -26,10 +30,13 @@ void recordColour(float r, float g, float b) {
 }
 
 void recordText(float x, float y, const char* text) {
-    texts.push_back({cr, cg, cb, x, y, text});
+    texts.push_back({cr, cg, cb, x, y, text, false});
+}
+void recordSmall(float x, float y, const char* text) {
+    texts.push_back({cr, cg, cb, x, y, text, true});
 }
 
-// The small font taken as 9 units a glyph and 22 a line, as without a window.
+// Both fonts taken as 9 units a glyph, and a line of the small one as 22.
 float smallWidth(const char* text) {
     return 9.0f * (float)std::string(text).size();
 }
@@ -40,7 +47,7 @@ float smallLine() {
 class Overlay : public ::testing::Test {
   protected:
     void SetUp() override {
-        overlayOutput = {recordColour, recordText, recordText, smallWidth, smallLine};
+        overlayOutput = {recordColour, recordText, smallWidth, recordSmall, smallWidth, smallLine};
         player = 1;
     }
     void draw() {
@@ -97,7 +104,7 @@ TEST_F(Overlay, PlayerChoiceColoursTheChosenSideOfEachSeat) {
     draw();
 
     const Text person1 = one("Spieler 1"), comp1 = one("Comp. 1");
-    expectColour(person1, 1, 0, 0);
+    expectColour(person1, seatOnButton[1][0], seatOnButton[1][1], seatOnButton[1][2]);
     expectColour(comp1, 1, 1, 1);
     expectAt(person1, 52, 39.1f);
     const Text left = one("<");
@@ -106,12 +113,13 @@ TEST_F(Overlay, PlayerChoiceColoursTheChosenSideOfEachSeat) {
 
     const Text person2 = one("Spieler 2"), comp2 = one("Comp. 2");
     expectColour(person2, 1, 1, 1);
-    expectColour(comp2, 0, 0, 1);
+    expectColour(comp2, seatOnButton[2][0], seatOnButton[2][1], seatOnButton[2][2]);
     expectAt(comp2, 67.4f, 44.2f);
     expectAt(one(">"), 64.1f, 44.2f);
 
     EXPECT_FALSE(shown("Spieler 3"));
     EXPECT_FALSE(shown("Comp. 4"));
+    EXPECT_FALSE(shown("Spieler 0")) << "nobody is on turn yet";
     expectAt(one("Start"), 61.6f, 62.3f);
     EXPECT_FLOAT_EQ(cr + cg + cb, 3); // ends white
 
@@ -122,7 +130,7 @@ TEST_F(Overlay, PlayerChoiceColoursTheChosenSideOfEachSeat) {
     draw();
     EXPECT_FALSE(shown("Comp. 2"));
     const Text strong2 = one("Profi 2");
-    expectColour(strong2, 0, 0, 1);
+    expectColour(strong2, seatOnButton[2][0], seatOnButton[2][1], seatOnButton[2][2]);
     expectAt(strong2, 67.4f, 44.2f);
     EXPECT_FALSE(shown("Profi 1"));
     expectColour(one("Comp. 1"), 1, 1, 1);
@@ -137,7 +145,7 @@ TEST_F(Overlay, StatusLineNamesThePlayerInHisTitleColour) {
     winPoints = 10;
     draw();
     const Text name = all("Comp. 4").front(); // the bar's, before the message line's
-    expectColour(name, 1, 0, 1);
+    expectColour(name, seatOnPanel[4][0], seatOnPanel[4][1], seatOnPanel[4][2]);
     expectAt(name, 13.5f, 95.5f);
     EXPECT_EQ(textAt(15.5f, 101).text, "7");
     EXPECT_EQ(textAt(18, 101).text, "/10");
@@ -150,13 +158,13 @@ TEST_F(Overlay, StatusLineNamesThePlayerInHisTitleColour) {
     draw();
     EXPECT_FALSE(shown("Comp. 4"));
     ASSERT_EQ(all("Profi 4").size(), 2u);
-    expectColour(all("Profi 4")[1], 1, 0, 1);
+    expectColour(all("Profi 4")[1], seatOnPanel[4][0], seatOnPanel[4][1], seatOnPanel[4][2]);
     win = false;
 
-    // A player outside 1-4 keeps white and reads no foreign memory.
+    // A player outside 1-4 has no name to show and reads no foreign memory.
     player = 9;
     draw();
-    expectColour(one("Spieler 9"), 1, 1, 1);
+    EXPECT_FALSE(shown("Spieler 9"));
 }
 
 TEST_F(Overlay, ComputerTurnHidesThePersonsControlsAndShowsTheSpeed) {
@@ -182,18 +190,27 @@ TEST_F(Overlay, ComputerTurnHidesThePersonsControlsAndShowsTheSpeed) {
     EXPECT_TRUE(shown("Schliessen"));
 }
 
-TEST_F(Overlay, ComputerRollShowsOnlyAfterTheOpening) {
+// The sum stands beside the dice while they show, in a person's turn or the computer's; when
+// the dice go (trading opens, the turn passes) it goes with them, and never shows through the
+// message line that takes their place.
+TEST_F(Overlay, TheRollSumGoesWithTheDice) {
     playersChoice = false;
     kiTurn = 3;
-    playersPicked = 2;
+    playerKI[1] = true;
     zufall = 8;
-    firstTime = 8; // four placements each: the opening is still on
-    draw();
-    EXPECT_FALSE(shown("= 8"));
     firstTime = 9;
+    draw();
+    EXPECT_FALSE(shown("= 8")) << "the computer trades or builds: its dice are gone";
+    diceShown = true;
     draw();
     expectAt(one("= 8"), 75, 98);
     expectColour(one("+"), 1, 1, 0.3f);
+    kiTurn = 0, playerKI[1] = false, next = true;
+    draw();
+    expectAt(one("= 8"), 75, 98);
+    trade = true, diceShown = false;
+    draw();
+    EXPECT_FALSE(shown("= 8") || shown("+"));
 }
 
 TEST_F(Overlay, CentreMarkerFollowsTheCamera) {
@@ -205,7 +222,7 @@ TEST_F(Overlay, CentreMarkerFollowsTheCamera) {
     draw();
     ASSERT_EQ(all(">").size(), 1u);
     expectAt(one(">"), 5.5f, 46.9f);
-    expectColour(one("Optionen"), 0.3f, 0.3f, 0.3f);
+    expectColour(one("Optionen"), colourGrey[0], colourGrey[1], colourGrey[2]);
 
     rY = 1;
     draw();
@@ -260,8 +277,8 @@ TEST_F(Overlay, PlayerTradeFramesTheCountsAndListsThePartners) {
 
     // Only the other people in play are listed as partners.
     EXPECT_FALSE(at(60.7f, 44));
-    expectColour(textAt(60.7f, 49.2f), 0, 0, 1);
-    expectColour(textAt(60.7f, 54.4f), 0.4f, 0.91f, 0);
+    expectColour(textAt(60.7f, 49.2f), seatOnButton[2][0], seatOnButton[2][1], seatOnButton[2][2]);
+    expectColour(textAt(60.7f, 54.4f), seatOnButton[3][0], seatOnButton[3][1], seatOnButton[3][2]);
     EXPECT_TRUE(shown("tauschen"));
     EXPECT_TRUE(shown("Bauen"));
 
@@ -281,7 +298,7 @@ TEST_F(Overlay, WinMessageReadsInFourPieces) {
     std::vector<Text> names = all("Spieler 3");
     ASSERT_EQ(names.size(), 2u); // status line and message
     expectAt(names[1], 43, 50);
-    expectColour(names[1], 0, 1, 0);
+    expectColour(names[1], seatOnPanel[3][0], seatOnPanel[3][1], seatOnPanel[3][2]);
     expectColour(one("hat im"), 1, 1, 1);
     const Text move = textAt(58.7f, 50);
     EXPECT_EQ(move.text, "12");
@@ -305,6 +322,7 @@ TEST_F(Overlay, FrameRateIsBlackAndLeavesWhite) {
 // inside the bar's middle panel, or in the strip above it while the dice are shown.
 TEST_F(Overlay, MessageLineTellsWhoIsOnTurnTheNextStepAndWhatHappened) {
     playersChoice = false;
+    winPoints = 10;
     playersPicked = 4;
     playerKI[1] = false, playerKI[2] = playerKI[3] = playerKI[4] = true;
     MessageLine m;
@@ -323,10 +341,36 @@ TEST_F(Overlay, MessageLineTellsWhoIsOnTurnTheNextStepAndWhatHappened) {
     trade = true;
     EXPECT_EQ(step(), "Karte waehlen, dann tauschen");
     trade = false, build = true;
-    EXPECT_EQ(step(), "zu wenige Karten");
-    houses[10][SPOT_LEVEL] = 1, houses[10][SPOT_OWNER] = 1;
-    resources[1][GRAIN] = 2, resources[1][ORE] = 3;
-    EXPECT_EQ(step(), "Bauplatz waehlen") << "a city can be raised";
+    EXPECT_EQ(step(), "nichts zu bauen, weiter mit Naechster") << "no offer stands";
+    offersUp = 1;
+    EXPECT_EQ(step(), "Bauplatz waehlen");
+    resources[1][0] = winPoints;
+    EXPECT_EQ(step(), "Ziel erreicht: Naechster gewinnt das Spiel");
+    build = false;
+    EXPECT_EQ(step(), "Ziel erreicht: Naechster gewinnt das Spiel") << "in every phase of the turn";
+    resources[1][0] = 0;
+
+    // What the seat on turn did, a person's like a computer's, and why a press was refused.
+    const char* const moves[] = {"baut eine Strasse",
+                                 "baut eine Siedlung",
+                                 "baut eine Stadt",
+                                 nullptr,
+                                 "nimmt eine Strasse zurueck",
+                                 "nimmt eine Siedlung zurueck",
+                                 "nimmt eine Stadt zurueck"};
+    for (int move = 0; move < 7; move++) {
+        if (!moves[move]) continue; // a trade names its cards, below
+        newsMoved(move);
+        composeMessage(&m);
+        EXPECT_EQ(std::string(m.news), std::string("Spieler 1 ") + moves[move]);
+    }
+    const char* const reasons[] = {"zu wenige Karten", "nichts gewaehlt", "Platz schon bebaut",
+                                   "nur mit Spielern"};
+    for (int reason = 0; reason < 4; reason++) {
+        newsRefused(reason);
+        composeMessage(&m);
+        EXPECT_STREQ(m.news, reasons[reason]);
+    }
 
     newsRolled(8);
     newsPaid(1, WOOD, 2);
@@ -341,11 +385,11 @@ TEST_F(Overlay, MessageLineTellsWhoIsOnTurnTheNextStepAndWhatHappened) {
     player = 2, next = build = false;
     EXPECT_EQ(step(), "ist am Zug");
     EXPECT_STREQ(m.name, "Comp. 2");
-    newsComputerMoved(MOVE_CITY);
+    newsMoved(MOVE_CITY);
     composeMessage(&m);
     EXPECT_STREQ(m.news, "Comp. 2 baut eine Stadt");
     const int gave[6] = {0, 0, 4, 0, 3, 0}, got[6] = {0, 1, 0, 0, 0, 1};
-    newsComputerTraded(gave, got);
+    newsTraded(gave, got);
     composeMessage(&m);
     EXPECT_STREQ(m.news, "Comp. 2 tauscht 4 Wolle, 3 Erz gegen 1 Holz, 1 Lehm");
 
@@ -396,4 +440,68 @@ TEST_F(Overlay, ScoreboardFollowsTheGame) {
     playersChoice = true;
     draw();
     EXPECT_FALSE(shown("Karten")) << "no scoreboard at the seat selection";
+}
+
+// In a picture 640 pixels wide a glyph of the overlay font takes about 12 canvas units and one
+// of the small font about 10: every label still stands inside its button or panel, in the
+// small font where the overlay font is too wide for the room.
+TEST_F(Overlay, LabelsStayInsideTheirButtonsAtTheSmallestSize) {
+    overlayOutput.width = [](const char* t) { return 12.0f * (float)std::string(t).size(); };
+    overlayOutput.smallWidth = [](const char* t) { return 10.0f * (float)std::string(t).size(); };
+    struct On {
+        const char* text;
+        int slot;
+        float halfWidth, halfHeight; // of the panel, in eye units
+    } const on[] = {
+        {"Baukosten", SLOT_COSTS, 0.22f, 0.08f},
+        {"Optionen", SLOT_OPTIONS, 0.22f, 0.08f},
+        {"Handeln", SLOT_MAIN, 0.22f, 0.1f},
+        {"Bauen", SLOT_MAIN, 0.22f, 0.1f},
+        {"Naechster", SLOT_NEXT, 0.22f, 0.1f},
+        {"Schliessen", SLOT_CLOSE, 0.22f, 0.1f},
+        {"tauschen", SLOT_TRADE_GO, 0.22f, 0.1f},
+        {"Hafen", SLOT_BANK, 0.22f, 0.1f},
+        {"Spieler 2", SLOT_PARTNERS + 2, 0.22f, 0.1f},
+        {"Zeichen", SLOT_OPT_SIGNS, 0.22f, 0.1f},
+        {"Frames", SLOT_OPT_FPS, 0.22f, 0.1f},
+        {"Start", SLOT_START_BESIDE, 0.22f, 0.1f},
+        {"Fortsetzen", SLOT_RESUME, 0.22f, 0.1f},
+        {"Profi 2", SLOT_SEAT_COMPUTER + 2, 0.22f, 0.1f},
+        {"Neues Spiel", SLOT_NEW_GAME, 0.3f, 0.1f},
+        {"ten Spielzug gewonnen!", SLOT_END_SCREEN, 0.9f, 0.6f},
+    };
+    // The labels found on their panels, each checked to end inside.
+    auto inside = [&](const char* phase) {
+        int checked = 0;
+        for (const Text& t : texts)
+            for (const On& o : on) {
+                const float* at = positionI[o.slot];
+                const float top = (1 - 2 * (at[1] + o.halfHeight) / -at[2]) * 512;
+                const float bottom = (1 - 2 * (at[1] - o.halfHeight) / -at[2]) * 512;
+                if (t.text != o.text || t.y < top || t.y > bottom) continue;
+                const float left = (1 + 1.6f * (at[0] - o.halfWidth) / -at[2]) * 640;
+                const float right = (1 + 1.6f * (at[0] + o.halfWidth) / -at[2]) * 640;
+                const float w = (t.small ? 10.0f : 12.0f) * (float)t.text.size();
+                EXPECT_TRUE(t.x >= left && t.x + w <= right) << t.text << " " << phase;
+                checked++;
+            }
+        return checked;
+    };
+    playersChoice = false, player = 1, playersPicked = 2;
+    playerKI[1] = playerKI[2] = false;
+    next = options = true;
+    draw();
+    EXPECT_EQ(inside("in the free phase"), 7);
+    EXPECT_TRUE(one("Schliessen").small && one("Handeln").small) << "the buttons in one font";
+    trade = true;
+    draw();
+    EXPECT_EQ(inside("while trading"), 10);
+    EXPECT_FALSE(one("Incoming").small) << "a heading that fits its panel keeps its font";
+    next = trade = options = false, playersChoice = keptGameOffered = true;
+    playerKI[2] = true, kiStrength[2] = KI_STRONG;
+    draw();
+    EXPECT_EQ(inside("at the seat selection"), 6);
+    playersChoice = false, win = true, runde = 12;
+    draw();
+    EXPECT_EQ(inside("on the end screen"), 5);
 }

@@ -2,7 +2,12 @@
 // against the computer, and two computer seats.
 #include "game_test_util.h"
 
+#include "game/frames.h"
+#include "game/news.h"
 #include "game/rules.h"
+#include "input/input.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -148,10 +153,13 @@ TEST(RulesScriptedGame, APersonAgainstTheComputer) {
     EXPECT_EQ(kiTurn, 0);
 }
 
-TEST(RulesScriptedGame, TwoComputerSeatsPlayToAWin) {
+// Two computer seats play to a win; "Neues Spiel" then starts from the state the program
+// started in, whatever every owner of state held, only the seats kept as they were.
+TEST(RulesScriptedGame, TwoComputerSeatsPlayToAWinAndANewGameStartsAfresh) {
     setUpGame();
     winPoints = 6;
-    press(PICK_SEAT_COMPUTER + 2); // seat 2 a computer too
+    playerKI[2] = true; // seat 2 a computer too
+    const Snapshot atStart = takeSnapshot();
     press(PICK_START);
     playMixed(4000000);
     ASSERT_TRUE(win) << "no winner by " << clockMs << " ms";
@@ -159,6 +167,27 @@ TEST(RulesScriptedGame, TwoComputerSeatsPlayToAWin) {
     clockMs += 100000;
     for (int i = 0; i < 20; i++) pass();
     EXPECT_EQ(kiTurn, 0);
+
+    // The end screen, as a player may leave it: the view turned, switches and panels changed,
+    // a drag under way, the computer's pace up, a message told, presses queued.
+    for (int pick : {PICK_OPT_LIGHT, PICK_OPT_WIRE, PICK_OPT_FPS, PICK_OPTIONS, PICK_COSTS})
+        press(pick);
+    key('x', 0, 0), key('a', 0, 0);
+    mouseButton(MOUSE_RIGHT, MOUSE_PRESS, 10, 20);
+    mouseButton(MOUSE_MIDDLE, MOUSE_PRESS, 30, 40);
+    kiWait1 = 500, kiWait2 = 1000, fastForward = true;
+    newsRolled(8);
+    wantFrame();
+    queuePress(PICK_NEW_GAME);
+    queuePress(PICK_MAIN);
+    pass();
+    std::vector<std::string> left = takeSnapshot().diff(atStart);
+    left.erase(std::remove(left.begin(), left.end(), "waveCount"), left.end()); // the clock's
+    EXPECT_TRUE(left.empty()) << "left over: " << joined(left);
+    EXPECT_EQ(newsKind, NEWS_NONE);
+    EXPECT_FALSE(rButtonDown || mButtonDown || x1 || y01 || z1 || x2 || y2 || z2);
+    EXPECT_EQ(pressCount, 0) << "the press queued behind Neues Spiel belongs to the game before";
+    EXPECT_TRUE(lastLighting && !lastWire) << "the GL switches follow the view";
 }
 
 } // namespace

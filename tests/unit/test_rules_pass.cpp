@@ -1,6 +1,7 @@
 // The per-frame pass: the interface switches, the frames it asks for, the water and the seed.
 #include "game_test_util.h"
 #include "game/view.h"
+#include "game/fresh.h"
 
 #include "game/board.h"
 #include "game/news.h"
@@ -175,11 +176,8 @@ struct Trace {
 // Plays `ms` of a game between two computer seats from the seat selection, on a 60 Hz display,
 // with a pass every millisecond or only when timeToNextPass says; the trace of every ms.
 std::vector<Trace> playComputers(bool everyMs, int ms, int* passes) {
-    resetGame();
-    resetView();
-    resetPace();
-    dropPresses();
-    resetFrames();
+    resetDisplay();
+    resetEveryOwner();
     setUpGame();
     platform.postRedisplay = countRedisplay;
     redisplays = 0;
@@ -265,23 +263,28 @@ TEST(RulesPassClock, TheSameMillisecondRollsTheSameDice) {
     EXPECT_EQ(zufall2, b);
 }
 
-// What the message line is told: why a person's press changed nothing, what a roll paid to
-// whom, what the computer did; a press that acts ends a reason shown before.
-TEST(RulesNews, RefusalsRollsAndTheComputersMoves) {
+// What the message line is told, by the rules where they decide: every command accepted with
+// what it did, every refusal with its reason; a click beside every offer and a press that means
+// nothing tell nothing, and any new press ends a refusal told before.
+TEST(RulesNews, EachCommandTellsWhatItDidOrWhyNot) {
     setUpGame();
     startPeople(2);
     auto personPresses = [](int pick) {
         queuePress(pick);
         pass();
     };
+    auto refused = [](int reason) { return newsKind == NEWS_REFUSED && newsReason == reason; };
+    auto moved = [](int move) { return newsKind == NEWS_MOVE && newsMove == move; };
     personPresses(PICK_NONE);
-    EXPECT_EQ(newsKind, NEWS_REFUSED) << "a click beside every offer";
-    EXPECT_EQ(newsReason, REASON_NO_PLACE);
+    EXPECT_EQ(newsKind, NEWS_NONE) << "a click beside every offer";
     personPresses(spotPick(10));
-    EXPECT_EQ(newsKind, NEWS_NONE) << "the settlement ends the reason";
+    EXPECT_TRUE(moved(MOVE_SETTLEMENT) && newsSeat == 1) << "a person's build, named";
+    personPresses(spotPick(10));
+    EXPECT_TRUE(refused(REASON_TAKEN));
     personPresses(PICK_MAIN);
-    EXPECT_EQ(newsKind, NEWS_NONE) << "the main button means nothing here: no reason";
-    personPresses(edgePick(3));
+    EXPECT_EQ(newsKind, NEWS_NONE) << "the main button means nothing here; the refusal is over";
+    personPresses(edgePick(availableCheck1[10][3]));
+    EXPECT_TRUE(moved(MOVE_ROAD));
     playOpening();
 
     houses[10][SPOT_LEVEL] = CITY, resources[1][0]++;
@@ -302,24 +305,50 @@ TEST(RulesNews, RefusalsRollsAndTheComputersMoves) {
     personPresses(PICK_MAIN); // "Handeln"
     for (int k = WOOD; k <= CLAY; k++) resources[1][k] = 0;
     personPresses(PICK_IN_PLUS + WOOD);
-    EXPECT_EQ(newsReason, REASON_CARDS);
+    EXPECT_TRUE(refused(REASON_CARDS));
+    personPresses(PICK_IN_MINUS + WOOD);
+    EXPECT_TRUE(refused(REASON_NOTHING_CHOSEN));
     personPresses(PICK_TRADE_GO);
-    EXPECT_EQ(newsReason, REASON_NOTHING_CHOSEN);
+    EXPECT_TRUE(refused(REASON_NOTHING_CHOSEN));
     personPresses(PICK_PARTNERS + 1);
-    EXPECT_EQ(newsReason, REASON_PARTNER) << "not with oneself";
+    EXPECT_TRUE(refused(REASON_PARTNER)) << "not with oneself";
+    personPresses(PICK_PARTNERS + 2);
+    EXPECT_EQ(newsKind, NEWS_NONE);
+    personPresses(PICK_OUT_PLUS + ORE);
+    EXPECT_TRUE(refused(REASON_CARDS)) << "no ore to give";
+    personPresses(PICK_BANK);
+    resources[1][GRAIN] = 4;
+    personPresses(PICK_PAY_KIND + GRAIN);
+    personPresses(PICK_IN_PLUS + WOOD);
+    personPresses(PICK_TRADE_GO);
+    ASSERT_TRUE(moved(MOVE_TRADE));
+    EXPECT_EQ(newsCards[0][GRAIN], tradeStep[GRAIN - 1]);
+    EXPECT_EQ(newsCards[1][WOOD], 1);
 
-    // A computer's build is told with its seat; a person's is not.
+    personPresses(PICK_MAIN); // "Bauen"
+    int settlement = 0;
+    while (houses[settlement][SPOT_OWNER] != 1 || houses[settlement][SPOT_LEVEL] != SETTLEMENT)
+        settlement++;
+    personPresses(spotPick(settlement));
+    EXPECT_TRUE(refused(REASON_CARDS)) << "a city, and no cards for one";
+    personPresses(spotPick(10));
+    EXPECT_TRUE(refused(REASON_TAKEN)) << "a city already";
+    resources[1][CLAY] = 1;
+    int road = -1;
+    for (int e = 0; e < NUM_EDGES && road < 0; e++)
+        if (roadAllowed(e)) road = e;
+    ASSERT_GE(road, 0);
+    personPresses(edgePick(road));
+    EXPECT_TRUE(moved(MOVE_ROAD) && newsSeat == 1);
+    personPresses(PICK_UNDO);
+    EXPECT_TRUE(moved(MOVE_TAKE_BACK + PIECE_ROAD));
+
+    // The computer's own clicks tell what they do, never a refusal.
     playerKI[1] = true;
-    resources[1][WOOD] = resources[1][CLAY] = 1;
-    trade = false, build = true;
-    for (int e = 0; e < NUM_EDGES; e++) {
-        if (!roadAllowed(e)) continue;
-        clickEdge(e);
-        break;
-    }
-    EXPECT_EQ(newsKind, NEWS_MOVE);
-    EXPECT_EQ(newsMove, MOVE_ROAD);
-    EXPECT_EQ(newsSeat, 1);
+    clickEdge(road);
+    EXPECT_TRUE(moved(MOVE_ROAD) && newsSeat == 1);
+    clickEdge(road);
+    EXPECT_TRUE(moved(MOVE_ROAD));
 }
 
 } // namespace

@@ -331,16 +331,17 @@ Image endScreenTexture() {
     return addedPanel(540, 360, 512, 256, 2306);
 }
 
+// A dark wood, so that white labels and the seats' colours in their brighter shades read on it.
 Image buttonTexture() {
     Image img(128, 64, PANEL_DARK);
-    paint(img, 0, 0, 128, 64, rgb(60, 45, 28),
+    paint(img, 0, 0, 128, 64, rgb(48, 36, 22),
           [](float x, float y) { return sdRoundBox(x, y, 64, 32, 63, 31, 10); });
     for (int y = 0; y < 64; y++)
         for (int x = 0; x < 128; x++) {
             float d = sdRoundBox(x + 0.5f, y + 0.5f, 64, 32, 60, 28, 8);
             if (d > 0.5f) continue;
             float t = y / 63.0f;
-            Col c = mixc(rgb(100, 78, 52), rgb(150, 122, 84), t);
+            Col c = mixc(rgb(74, 57, 38), rgb(108, 86, 60), t);
             if (d > -3) c = mixc(c, rgb(185, 155, 105), 0.5f * t);
             img.blend(x, y, c, clampf(0.5f - d, 0, 1));
         }
@@ -368,14 +369,14 @@ Image barTexture() {
         fillRoundBox(img, cx, cy, hw, hh, 6, rgb(16, 22, 32));
         fillRoundBox(img, cx, cy, hw - 1.5f, hh - 1.5f, 5, rgb(22, 30, 44));
     }
-    // a lighter plate under the player's name, which is written in the player's own colour
-    // (a middle grey, so that white, red, green, blue and purple all read on it)
+    // a plate under the player's name, which is written in a bright shade of the player's own
+    // colour: dark, so that every seat's shade reads on it
     float px0 = sx(130), px1 = sx(224), py0 = sy(963), py1 = sy(932);
     fillRoundBox(img, (px0 + px1) / 2, (py0 + py1) / 2, (px1 - px0) / 2, (py1 - py0) / 2, 4,
-                 rgb(60, 45, 28));
+                 rgb(90, 72, 40));
     for (int y = (int)py0 + 1; y < (int)py1 - 1; y++)
         for (int x = (int)px0 + 1; x < (int)px1 - 1; x++)
-            img.at(x, y) = mixc(rgb(128, 131, 138), rgb(156, 159, 166), (y - py0) / (py1 - py0));
+            img.at(x, y) = mixc(rgb(14, 18, 26), rgb(24, 30, 42), (y - py0) / (py1 - py0));
     for (int x = 0; x < w; x++) {
         img.at(x, h - 1) = rgb(90, 70, 35);
         img.at(x, h - 2) = rgb(215, 180, 95);

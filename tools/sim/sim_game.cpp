@@ -13,7 +13,7 @@
 #include "game/rules.h"
 #include "game/picks.h"
 #include "game/ki.h"
-#include "game/news.h"
+#include "game/fresh.h"
 #include "game/state.h"
 #include "game/view.h"
 
@@ -255,11 +255,8 @@ static bool writeFile(const char* path, const unsigned char* data, int size, Gam
 }
 
 static void setUpGame(const SimOptions& o) {
-    resetGame();
-    resetView();
-    resetPace();
-    dropPresses();
-    resetNews();
+    resetDisplay();
+    resetEveryOwner();
     restoreStartScene();
     platform.milliseconds = simMilliseconds;
     platform.quit = simQuit;
