@@ -47,11 +47,12 @@ static void drawSigns() {
     drawRollMarkers();
 }
 
-// The tile numbers place themselves from eye space; unlit like the signs.
+// The tile numbers and the markers over them place themselves from eye space; unlit like the
+// signs. The markers show whether or not the numbers do.
 static void drawNumbers() {
-    if (!numberShow || playersChoice) return;
     glPushMatrix();
-    drawTileNumbers();
+    drawRollPointers();
+    if (numberShow && !playersChoice) drawTileNumbers();
     glPopMatrix();
 }
 

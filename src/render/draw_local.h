@@ -48,6 +48,9 @@ void drawTileNumbers();
 void drawSpots();
 void drawEdges();
 void drawHarbourSigns();
+// The rings of the tiles a roll paid (board frame).
 void drawRollMarkers();
+// The markers over those tiles' numbers, drawn from eye space as the numbers are.
+void drawRollPointers();
 void drawPanels();
 void drawTexts();

@@ -588,7 +588,7 @@ static void drawMessageLine() {
 // last column ends inside the panel's frame, the gap between the columns, the rows. The
 // columns of points and cards stand right to left from there, each as wide as its heading in
 // the font of the picture's size, so that the headings never run into each other.
-static const float scoreName = 1028, scoreRight = 1250, scoreGap = 6;
+static const float scoreName = 1038, scoreRight = 1240, scoreGap = 6;
 static const float scoreHeading = 36, scoreRow0 = 63, scoreRowStep = 26;
 
 static void centred(float x, float y, const char* text, const float* colour) {
@@ -613,7 +613,7 @@ static void drawScoreboard() {
     for (int p = 1; p <= playersPicked && p <= 4; p++) {
         const float y = scoreRow0 + (p - 1) * scoreRowStep;
         char text[16];
-        if (p == player && !win) centred(scoreName - 12, y, ">", colourHighlight);
+        if (p == player && !win) centred(scoreName - 10, y, ">", colourHighlight);
         seatName(text, sizeof text, p);
         setColour(seatOnPanel[p]);
         overlayOutput.small(scoreName, y, text);

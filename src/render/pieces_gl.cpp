@@ -5,6 +5,7 @@
 #include "draw_local.h"
 #include "game/picks.h"
 #include "game/state.h"
+#include "camera.h"
 #include "layout.h"
 
 void drawSpots() {
@@ -44,7 +45,7 @@ void drawHarbourSigns() {
     for (int i = 0; i < 9; i++) drawBillboard(positionW[i], portV[i], 2);
 }
 
-// The rings lie on their tiles, the markers hang above them.
+// The rings lie on their tiles. The last marker, which no roll shows, lies under the sea.
 void drawRollMarkers() {
     for (int i = 0; i < NUM_TILES; i++) {
         glPushMatrix();
@@ -53,5 +54,31 @@ void drawRollMarkers() {
         drawMesh(paidV[i]);
         glPopMatrix();
     }
-    for (int i = 0; i < 20; i++) drawBillboard(positionP[i], pointerV[i], 1);
+    drawBillboard(positionP[NUM_TILES], pointerV[NUM_TILES], 1);
+}
+
+// Board units from a number's middle to just above its digits, where a marker's tip points.
+static const float markerTip = 3.5f;
+
+// Each tile's marker points down at its number from just above it, placed and pulled nearer
+// the eye as the number is (camera.h). Hung high above the tile instead, a marker stood over
+// the tile behind its own once the board was tilted.
+void drawRollPointers() {
+    float camera[16];
+    boardToEye(camera);
+    for (int i = 0; i < NUM_TILES; i++) {
+        if (pointerV[i].polygon_count == 0) continue;
+        const float pull = tileNumberPull(camera, i);
+        float at[3];
+        tileNumberAnchor(i, at);
+        glPushMatrix();
+        glScalef(pull, pull, pull);
+        glMultMatrixf(camera);
+        glTranslatef(at[0], at[1], at[2]);
+        billboardTurn();
+        glTranslatef(0, markerTip, 0);
+        glBindTexture(GL_TEXTURE_2D, (GLuint)pointerV[i].texture_id);
+        drawFlat(pointerV[i], 1);
+        glPopMatrix();
+    }
 }

@@ -267,7 +267,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     // Tiles whose roll marker appeared between two screenshots of the centred view: the marker
-    // hangs 30 units above the tile and points down at that place.
+    // points down at the tile's number from just above it, 9 to 23 pixels above the centre.
     if (!std::strcmp(cmd, "markers") && argc >= 4) {
         Image a, b;
         if (!a.load(argv[2]) || !b.load(argv[3]) || a.w != b.w || a.h != b.h) return 2;
@@ -276,8 +276,8 @@ int main(int argc, char** argv) {
         top.zoom = -380;
         for (int t = 0; t < 19; t++) {
             int x, y;
-            if (!project(top, {positionM[t][0], positionM[t][1], 32}, x, y)) continue;
-            Box box = {x - 7, y - 14, x + 7, y + 3};
+            if (!project(top, {positionM[t][0], positionM[t][1], 0}, x, y)) continue;
+            Box box = {x - 7, y - 24, x + 7, y - 8};
             box.clip(a);
             int n = 0;
             for (int yy = box.y0; yy <= box.y1; yy++)
