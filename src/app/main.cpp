@@ -40,7 +40,7 @@ static int readSetting(const ConfigFile& cfg, const char* key) {
 static void readSettings() {
     ConfigFile config = openConfig("ZAVK.cfg");
     resolution = readSetting(config, "resolution");
-    winPoints = clampWinPoints(readSetting(config, "winPoints"));
+    configuredWinPoints = winPoints = clampWinPoints(readSetting(config, "winPoints"));
 }
 
 // Walks the ladder and enters the first possible mode. Where none is (an X server without

@@ -154,4 +154,5 @@ void installWindowHooks() {
     platform.setWireFrame = glWireFrame;
     platform.uploadTexture = glUploadTexture;
     platform.keepFile = sysKeepFileInBackground;
+    platform.keptFileState = sysBackgroundKeepState;
 }
