@@ -30,7 +30,7 @@ static void clearFrame() {
 bool buffersKept;
 
 void display() {
-    if (onlySeaMoved && buffersKept && seaAloneRedrawable()) {
+    if (onlySeaMoved && seaAloneRedrawable() && lastFrameKept()) {
         drawSeaAgain();
     } else {
         clearFrame();

@@ -204,7 +204,7 @@ static const panel_step panelSteps[] = {
     {&interfaceP, "texturen/spieler1.bmp", {}},
 };
 
-// Panels added to the interface since: their pictures load after the design's, which so keep
+// Panels added to the interface since: their pictures load after the first ones, which so keep
 // their names 0-76; a panel may wear the picture of one loaded above instead.
 static const struct {
     obj_type* panel;
@@ -236,8 +236,8 @@ static void buildWater() {
 
 // Loader results are not checked: a missing file leaves an empty mesh or texture name -1,
 // and the game starts all the same.
-// Models added to the design's, loaded after everything it loads so that its texture names
-// stay as they were.
+// Models added later, loaded after everything the first catalogue loads, so that its texture
+// names stay as they were.
 static const model_row addedModels[] = {
     {&objectRing, "models/ring.3ds", "texturen/ring.bmp", nullptr},
 };

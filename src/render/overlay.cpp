@@ -11,6 +11,7 @@
 #include "game/save.h"
 #include "game/state.h"
 #include "game/view.h"
+#include "platform/platform.h"
 
 static void noColour(float, float, float) {}
 static void noText(float, float, const char*) {}
@@ -334,6 +335,7 @@ struct Flow {
     const TextBox& box;
     float line, x;
     int row;
+    bool dry = false; // only counts the rows
 };
 
 static bool placeWord(Flow& f, const char* word, const float* colour) {
@@ -343,8 +345,10 @@ static bool placeWord(Flow& f, const char* word, const float* colour) {
     if (x > 0 && x + space + width > f.box.width) row++, x = 0;
     if (row >= f.box.lines || width > f.box.width) return false;
     if (x > 0) x += space;
-    overlayOutput.colour(colour[0], colour[1], colour[2]);
-    overlayOutput.small(f.box.x + x, f.box.y + f.line * (row + 0.78f), word);
+    if (!f.dry) {
+        overlayOutput.colour(colour[0], colour[1], colour[2]);
+        overlayOutput.small(f.box.x + x, f.box.y + f.line * (row + 0.78f), word);
+    }
     f.x = x + width, f.row = row;
     return true;
 }
@@ -381,18 +385,44 @@ static void placeWords(Flow& f, const char* text, const float* colour) {
     }
 }
 
+// While the game is not kept, the message line says so and why on its last rows, at the seat
+// selection and after a win as well; what just happened gives way to it.
+static const float colourWarning[3] = {1, 0.6f, 0.2f};
+
+static void drawKeepingNotice(TextBox* box, float line) {
+    static const char* const why[] = {"",
+                                      "Datentraeger voll",
+                                      "Ordner schreibgeschuetzt",
+                                      "quelvane.sav ist belegt",
+                                      "zweites Quelvane im Ordner",
+                                      "Schreibfehler"};
+    if (keepTrouble <= WRITE_OK || keepTrouble > WRITE_FAILED) return;
+    char notice[80];
+    snprintf(notice, sizeof notice, "Spiel wird nicht gesichert: %s", why[keepTrouble]);
+    Flow count = {*box, line, 0, 0, true};
+    placeWords(count, notice, colourWarning);
+    const int rows = count.row + 1;
+    box->lines -= rows;
+    const TextBox below = {box->x, box->y + line * box->lines, box->width, rows};
+    Flow f = {below, line, 0, 0};
+    placeWords(f, notice, colourWarning);
+}
+
 // The name in the seat's colour, the step in white, what just happened on a line of its own
 // in the highlight colour.
 static void drawMessageLine() {
     MessageLine m;
     composeMessage(&m);
-    if (!m.name[0]) return;
-    Flow f = {diceShown ? messageInStrip : messageInPanel, overlayOutput.smallLine(), 0, 0};
-    placeWords(f, m.name, brightColour[player]);
-    placeWords(f, m.step, colourWhite);
-    if (m.news[0]) {
-        f.row++, f.x = 0;
-        placeWords(f, m.news, colourHighlight);
+    TextBox box = diceShown && !playersChoice && !win ? messageInStrip : messageInPanel;
+    drawKeepingNotice(&box, overlayOutput.smallLine());
+    if (m.name[0] && box.lines > 0) {
+        Flow f = {box, overlayOutput.smallLine(), 0, 0};
+        placeWords(f, m.name, brightColour[player]);
+        placeWords(f, m.step, colourWhite);
+        if (m.news[0]) {
+            f.row++, f.x = 0;
+            placeWords(f, m.news, colourHighlight);
+        }
     }
     overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);
 }
@@ -431,7 +461,7 @@ static void drawScoreboard() {
     overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);
 }
 
-// Below the design's win message on the end screen: every seat's final points.
+// Below the win message on the end screen: every seat's final points.
 static void drawFinalPoints() {
     for (int p = 1; p <= playersPicked && p <= 4; p++) {
         const float Y = 54.5f + (p - 1) * 3.2f;

@@ -22,7 +22,7 @@ extern const float colourGrey[3];      // label of a toggle button that is on
 extern const float colourBlack[3];     // frame rate
 extern const float titleColour[5][3];  // player 1-4 in the status line and win message
 extern const float listColour[5][3];   // player 1-4 in the seat and trade partner lists
-extern const float brightColour[5][3]; // player 1-4 on the dark panels added to the design
+extern const float brightColour[5][3]; // player 1-4 on the dark panels added later
 
 // The text buffer every label of a frame is formatted into (the tile numbers too): the one
 // thing drawing writes.

@@ -109,7 +109,8 @@ static const textured texturedRecords[] = {
     {&interfaceOp, "waehlgui"},  {&interfaceP, "spieler1"},
 };
 
-// The design's pictures take the names 0-76; the panels and models added later follow them.
+// The first catalogue's pictures take the names 0-76; the panels and models added later follow
+// them.
 TEST_F(CatalogueTest, EveryFilePresentGivesNamesZeroToSeventySixInTableOrder) {
     init();
     EXPECT_EQ("", errors);
