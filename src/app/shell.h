@@ -36,3 +36,12 @@ void startFramePacing();
 void passWhenDue();
 // The window-status callback: a hidden or wholly covered window asks for no frames.
 void windowStatus(int state);
+
+// Shows the text in the game's message box, caption "Quelvane" and an "OK" button, and returns
+// once it is closed: on a panel in the middle of the current window, or, before there is one,
+// in a small window of its own. The window's callbacks are the box's afterwards.
+void showMessageBox(const char* text);
+// The loaders' reports during start-up (platform.errorBox of the window), shown together in one
+// box by showGatheredErrors once the scene is loaded.
+void gatherError(const char* text);
+void showGatheredErrors();

@@ -155,4 +155,5 @@ void installWindowHooks() {
     platform.uploadTexture = glUploadTexture;
     platform.keepFile = sysKeepFileInBackground;
     platform.keptFileState = sysBackgroundKeepState;
+    platform.errorBox = gatherError;
 }
