@@ -104,10 +104,10 @@ static bool answerQuestion(int argc, char** argv) {
                 "Quelvane, a three-dimensional board game of settling, building and trading on a\n"
                 "hex island, for one screen and one to four seats.\n\n"
                 "  --window        play in a normal, resizable window instead of full screen\n"
-                "  --message TEXT show TEXT in the game's message box and exit once it is\n"
-                "                 closed (on standard error without a display)\n"
-                "  --version      print the version and exit\n"
-                "  --help         print this help and exit\n\n"
+                "  --message TEXT  show TEXT in the game's message box and exit once it is\n"
+                "                  closed (on standard error without a display)\n"
+                "  --version       print the version and exit\n"
+                "  --help          print this help and exit\n\n"
                 "The game reads its settings ZAVK.cfg and its folders models/ and texturen/ from\n"
                 "the working directory.\n");
             return true;

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "checks.h"
+#include "frames.h"
 #include "rules.h"
 #include "state.h"
 #include "platform/platform.h"
@@ -587,6 +588,7 @@ static void report(const char* what) {
 // says it for as long as it lasts.
 static void noteTrouble(int trouble, const char* why) {
     if (trouble == keepTrouble) return;
+    wantFrame();
     char line[1800];
     if (trouble == WRITE_OK)
         std::snprintf(line, sizeof line, "%s: the game is kept again", keptGamePath);

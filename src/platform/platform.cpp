@@ -147,15 +147,19 @@ static bool writeAll(int fd, const unsigned char* data, int size) {
     return true;
 }
 
+static void folderOf(const char* path, char* folder, int size) {
+    const char* slash = std::strrchr(path, '/');
+    if (!slash)
+        std::snprintf(folder, size, ".");
+    else
+        std::snprintf(folder, size, "%.*s", (int)(slash == path ? 1 : slash - path), path);
+}
+
 // The folder holding path, flushed so that a rename in it outlasts a power cut. File systems
 // that cannot flush a folder say EINVAL, and have nothing to flush.
 static bool flushFolderOf(const char* path) {
     char folder[4096];
-    const char* slash = std::strrchr(path, '/');
-    if (!slash)
-        std::snprintf(folder, sizeof folder, ".");
-    else
-        std::snprintf(folder, sizeof folder, "%.*s", (int)(slash == path ? 1 : slash - path), path);
+    folderOf(path, folder, sizeof folder);
     const int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
     const bool flushed = fsync(fd) == 0 || errno == EINVAL;
@@ -220,7 +224,10 @@ int sysLockFile(const char* path, int* trouble, char* why, int whySize) {
         }
     }
     if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        *trouble = WRITE_OK;
+        char folder[4096];
+        folderOf(path, folder, sizeof folder);
+        *trouble = access(folder, W_OK) == 0 ? WRITE_OK : troubleOf(errno);
+        if (*trouble != WRITE_OK) failWith(why, whySize, "cannot write in the folder", folder);
         return fd;
     }
     *trouble = errno == EWOULDBLOCK ? WRITE_LOCKED : troubleOf(errno);

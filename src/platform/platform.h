@@ -65,9 +65,10 @@ bool sysNothingAt(const char* path);
 
 // Takes the advisory lock that says "this copy keeps the file at path", on path.lock beside
 // it, for as long as the program runs or until sysUnlockFile. A lock dies with the process
-// that held it, so a copy that crashed never blocks the next. Returns the lock (>= 0), or -1
-// with *trouble WRITE_LOCKED when another copy holds it, or what kept the lock file from
-// being made (a read-only folder, say), with the reason in why.
+// that held it, so a copy that crashed never blocks the next. Returns the lock (>= 0), with
+// *trouble WRITE_OK, or WRITE_READ_ONLY where the folder cannot be written; or -1 with
+// *trouble WRITE_LOCKED when another copy holds it, or what kept the lock file from being
+// made (a read-only folder, say). The reason goes to why.
 int sysLockFile(const char* path, int* trouble, char* why, int whySize);
 void sysUnlockFile(int lock);
 

@@ -386,7 +386,8 @@ static void placeWords(Flow& f, const char* text, const float* colour) {
 }
 
 // While the game is not kept, the message line says so and why on its last rows, at the seat
-// selection and after a win as well; what just happened gives way to it.
+// selection and after a win as well; what just happened gives way to it. The reason stays on
+// one line.
 static const float colourWarning[3] = {1, 0.6f, 0.2f};
 
 static void drawKeepingNotice(TextBox* box, float line) {
@@ -397,15 +398,16 @@ static void drawKeepingNotice(TextBox* box, float line) {
                                       "zweites Quelvane im Ordner",
                                       "Schreibfehler"};
     if (keepTrouble <= WRITE_OK || keepTrouble > WRITE_FAILED) return;
-    char notice[80];
-    snprintf(notice, sizeof notice, "Spiel wird nicht gesichert: %s", why[keepTrouble]);
+    const char* const lead = "Spiel wird nicht gesichert:";
     Flow count = {*box, line, 0, 0, true};
-    placeWords(count, notice, colourWarning);
+    placeWords(count, lead, colourWarning);
+    placeWord(count, why[keepTrouble], colourWarning);
     const int rows = count.row + 1;
     box->lines -= rows;
     const TextBox below = {box->x, box->y + line * box->lines, box->width, rows};
     Flow f = {below, line, 0, 0};
-    placeWords(f, notice, colourWarning);
+    placeWords(f, lead, colourWarning);
+    placeWord(f, why[keepTrouble], colourWarning);
 }
 
 // The name in the seat's colour, the step in white, what just happened on a line of its own
