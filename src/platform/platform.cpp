@@ -147,12 +147,13 @@ static bool writeAll(int fd, const unsigned char* data, int size) {
     return true;
 }
 
+// The working directory stands for itself by its name, for messages a player reads.
 static void folderOf(const char* path, char* folder, int size) {
     const char* slash = std::strrchr(path, '/');
-    if (!slash)
-        std::snprintf(folder, size, ".");
-    else
+    if (slash)
         std::snprintf(folder, size, "%.*s", (int)(slash == path ? 1 : slash - path), path);
+    else if (!getcwd(folder, size))
+        std::snprintf(folder, size, ".");
 }
 
 // The folder holding path, flushed so that a rename in it outlasts a power cut. File systems
