@@ -38,8 +38,9 @@ int keepTrouble;
 // its value of a fresh game. So a later release that adds a variable to the game adds a line
 // to gameFields below, under a new name, with a fresh value that suits a game kept before it
 // existed, and every earlier file still reads; the format stays 2. A variable renamed in the
-// code keeps its old name here, and one whose size changes takes a new name. Only a file a
-// reader cannot take line by line any more gets a new format number.
+// code keeps its old name here, and one whose size changes takes a new name. The first two
+// lines stay as they are; only a file a reader cannot take line by line any more gets a new
+// format number.
 static const char firstLine[] = "Quelvane kept game\n";
 static const char checksumName[] = "checksum = ";
 enum { CHECKSUM_NAME = sizeof checksumName - 1, CHECKSUM_LINE = CHECKSUM_NAME + 9 };
