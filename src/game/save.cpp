@@ -392,14 +392,15 @@ static bool takeField(const GameField& f, const int* values, char* why, int whyS
 
 enum { MOST_VALUES = 512 }; // more than any field holds
 
-// The fields of a text file, between its format line and its checksum line. The clock goes
-// to *clock where the file gives one.
+// The fields of a text file, between its format line and its checksum line; lines of names it
+// does not know pass by. The clock goes to *clock where the file gives one.
 static bool readLines(const char* at, const char* end, int* clock, char* why, int whySize) {
     bool seen[FIELD_COUNT] = {};
     int values[MOST_VALUES];
     Line line;
     while (at < end) {
-        if (!nextLine(&at, end, &line)) return refuse(why, whySize, "a line without a name");
+        // A line this reader cannot take is a later release's, as the checksum holds.
+        if (!nextLine(&at, end, &line)) continue;
         const GameField* f = fieldNamed(line.name, line.nameLength);
         if (isName(line, "clock")) {
             if (readNumbers(line, values, 1) != 1) return refuse(why, whySize, "a damaged clock");

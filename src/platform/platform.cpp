@@ -1,4 +1,5 @@
-// The host hooks without a window, the error report and the file length.
+// The host hooks without a window, the error report, the file length, and the kept file: its
+// safe replacement, its lock and the writer in the background.
 #include "platform.h"
 
 #include <fcntl.h>

@@ -262,7 +262,7 @@ TEST(KeptGame, ReadByNameFromEveryRelease) {
     const std::string game = written(clockMs);
     EXPECT_LT(game.size(), 2500u);
     EXPECT_EQ(game.find("posPoints"), std::string::npos) << "no scratch of the computer's search";
-    ASSERT_TRUE(readBack(edited(game, "clock", "harbourOwners = 0 1 0 -5 x\nclock")));
+    ASSERT_TRUE(readBack(edited(game, "clock", "harbourOwners = 0 1 0 -5 x\n# a note\nclock")));
     EXPECT_TRUE(written(clockMs) == game);
     ASSERT_TRUE(readBack(edited(game, "tradeDelete = 1\n", "")));
     EXPECT_FALSE(tradeDelete);
