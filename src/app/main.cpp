@@ -1,6 +1,9 @@
 // Program entry: the options, the configuration, the display-mode ladder, the callbacks.
 #include <GL/freeglut.h>
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,13 +19,33 @@
 #include "game/view.h"
 #include "input/input.h"
 
-// A missing file or key ends the program here, before any window, with one line and status 1.
+// Whether a display can show the game's message box; GLUT is started as soon as there is one.
+static bool hasDisplay;
+
+// A start-up failure: one line on standard error, the same in a message box where there is a
+// display, and status 1 once the player has closed it.
+[[noreturn]] static void failToStart(const char* text) {
+    std::fprintf(stderr, "Quelvane: %s\n", text);
+    if (hasDisplay) showMessageBox(text);
+    std::exit(1);
+}
+
+// A file that is there but cannot be read is told from one that is missing; the folder is
+// named, as a player who started the game from a menu does not know where it looks.
 static ConfigFile openConfig(const char* filename) {
     try {
         return ConfigFile(filename, "=", "#", "EndConfigFile");
     } catch (const ConfigFile::file_not_found& e) {
-        std::fprintf(stderr, "Quelvane: configuration file %s not found\n", e.filename.c_str());
-        std::exit(1);
+        const int error = errno;
+        char folder[2048] = ".", text[2600];
+        if (!getcwd(folder, sizeof folder)) std::snprintf(folder, sizeof folder, ".");
+        if (access(filename, F_OK) == 0)
+            std::snprintf(text, sizeof text, "configuration file %s in %s cannot be read: %s",
+                          e.filename.c_str(), folder, std::strerror(error));
+        else
+            std::snprintf(text, sizeof text, "configuration file %s not found in %s",
+                          e.filename.c_str(), folder);
+        failToStart(text);
     }
 }
 
@@ -30,8 +53,9 @@ static int readSetting(const ConfigFile& cfg, const char* key) {
     try {
         return cfg.read<int>(key);
     } catch (const ConfigFile::key_not_found& e) {
-        std::fprintf(stderr, "Quelvane: key %s missing in ZAVK.cfg\n", e.key.c_str());
-        std::exit(1);
+        char text[300];
+        std::snprintf(text, sizeof text, "key %s missing in ZAVK.cfg", e.key.c_str());
+        failToStart(text);
     }
 }
 
@@ -40,7 +64,7 @@ static int readSetting(const ConfigFile& cfg, const char* key) {
 static void readSettings() {
     ConfigFile config = openConfig("ZAVK.cfg");
     resolution = readSetting(config, "resolution");
-    winPoints = clampWinPoints(readSetting(config, "winPoints"));
+    configuredWinPoints = winPoints = clampWinPoints(readSetting(config, "winPoints"));
 }
 
 // Walks the ladder and enters the first possible mode. Where none is (an X server without
@@ -61,12 +85,14 @@ static void enterDisplayMode() {
         tried += tried.empty() ? "" : ", ";
         tried += m->mode;
     }
-    std::fprintf(stderr, "Quelvane: game mode is not available (tried %s); playing in a window\n",
-                 tried.c_str());
+    const std::string text =
+        "game mode is not available (tried " + tried + "); playing in a window";
+    std::fprintf(stderr, "Quelvane: %s\n", text.c_str());
     openWindow(true);
+    showMessageBox(text.c_str());
 }
 
-#define USAGE "quelvane [--window] [--version] [--help]"
+#define USAGE "quelvane [--window] [--message TEXT] [--version] [--help]"
 
 // --version and --help need neither settings nor a display: a package tool or a player without
 // X asks them. Returns true when one was answered.
@@ -77,9 +103,11 @@ static bool answerQuestion(int argc, char** argv) {
                 "Usage: " USAGE "\n"
                 "Quelvane, a three-dimensional board game of settling, building and trading on a\n"
                 "hex island, for one screen and one to four seats.\n\n"
-                "  --window   play in a normal, resizable window instead of full screen\n"
-                "  --version  print the version and exit\n"
-                "  --help     print this help and exit\n\n"
+                "  --window        play in a normal, resizable window instead of full screen\n"
+                "  --message TEXT  show TEXT in the game's message box and exit once it is\n"
+                "                  closed (on standard error without a display)\n"
+                "  --version       print the version and exit\n"
+                "  --help          print this help and exit\n\n"
                 "The game reads its settings ZAVK.cfg and its folders models/ and texturen/ from\n"
                 "the working directory.\n");
             return true;
@@ -108,14 +136,30 @@ static bool readOptions(int argc, char** argv, bool* window) {
     return true;
 }
 
+// --message TEXT: what the launcher cannot do reaches the player as the game's own failures
+// do. Returns the text, or null.
+static const char* messageAsked(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; i++)
+        if (std::strcmp(argv[i], "--message") == 0) return argv[i + 1];
+    return nullptr;
+}
+
 int main(int argc, char** argv) {
     if (answerQuestion(argc, argv)) return 0;
+    hasDisplay = std::getenv("DISPLAY") != nullptr;
+    if (hasDisplay) glutInit(&argc, argv);
+    if (const char* message = messageAsked(argc, argv)) {
+        if (hasDisplay)
+            showMessageBox(message);
+        else
+            std::fprintf(stderr, "Quelvane: %s\n", message);
+        return 0;
+    }
     readSettings();
-    if (!std::getenv("DISPLAY")) {
+    if (!hasDisplay) {
         std::fprintf(stderr, "Quelvane: no X display (DISPLAY is not set)\n");
         return 1;
     }
-    glutInit(&argc, argv);
     bool window;
     if (!readOptions(argc, argv, &window)) return 2;
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
@@ -125,10 +169,13 @@ int main(int argc, char** argv) {
         enterDisplayMode();
     installWindowHooks();
     init();
+    showGatheredErrors();
     openKeptGame();
     startFramePacing();
     glutMouseFunc(mouse);
     glutReshapeFunc(resize);
+    // A message box may have taken the window's first reshape.
+    resize(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     glutDisplayFunc(display);
     glutMotionFunc(mouseMotion);
     glutSpecialFunc(key2);

@@ -83,6 +83,33 @@ static bool swapKeepsBuffers() {
            depth < 0.76f;
 }
 
+#ifndef GLX_BACK_BUFFER_AGE_EXT
+#define GLX_BACK_BUFFER_AGE_EXT 0x20F4
+#endif
+
+// The platform tells the age of the back buffer every frame: 1 when it holds the last one.
+static bool ageTold;
+
+bool lastFrameKept() {
+    if (!ageTold) return buffersKept;
+    Display* display = glXGetCurrentDisplay();
+    const GLXDrawable drawable = glXGetCurrentDrawable();
+    unsigned int age = 0;
+    if (display && drawable) glXQueryDrawable(display, drawable, GLX_BACK_BUFFER_AGE_EXT, &age);
+    return age == 1;
+}
+
+// Mesa's software rasterisers copy the back buffer out at the swap and keep it; a driver of
+// the graphics card may flip buffers at any time, and does not say so without the age.
+static bool softwareRasteriser() {
+    const char* renderer = (const char*)glGetString(GL_RENDERER);
+    if (!renderer) return false;
+    static const char* const names[] = {"llvmpipe", "softpipe", "Software Rasterizer", "swrast"};
+    for (const char* name : names)
+        if (std::strstr(renderer, name)) return true;
+    return false;
+}
+
 // The display mode's refresh rate; a window without one is taken to show 60 frames.
 void startFramePacing() {
     int hz =
@@ -94,8 +121,15 @@ void startFramePacing() {
         std::printf("Quelvane: frames paced to %d Hz by the game\n", hz);
     else
         std::printf("Quelvane: frames paced to %d Hz by the swap\n", hz);
-    buffersKept = swapKeepsBuffers();
-    if (buffersKept) std::printf("Quelvane: the sea's steps are drawn over the kept frame\n");
+    Display* display = glXGetCurrentDisplay();
+    ageTold = display && listed(glXQueryExtensionsString(display, DefaultScreen(display)),
+                                "GLX_EXT_buffer_age");
+    buffersKept = !ageTold && softwareRasteriser() && swapKeepsBuffers();
+    if (ageTold)
+        std::printf("Quelvane: the sea's steps are drawn over the last frame where the back "
+                    "buffer still holds it\n");
+    else if (buffersKept)
+        std::printf("Quelvane: the sea's steps are drawn over the kept frame\n");
 }
 
 // Returns after us microseconds, or as soon as input or any other event comes from the X

@@ -2,10 +2,14 @@
 #pragma once
 
 // Draws a whole frame, or over the last one only what the sea's step changed, where the
-// buffers are kept from frame to frame and nothing else moved (onlySeaMoved).
+// buffers still hold that frame and nothing else moved (onlySeaMoved).
 void display();
-// The colour and depth buffers hold the last frame after the swap, as where the swap copies
-// (software rendering); found by startFramePacing, set by whoever draws without it.
+// The back buffer holds the last frame: asked of the platform every time where it can tell
+// (GLX_EXT_buffer_age, whose answer changes when a compositor starts flipping buffers), else
+// buffersKept.
+bool lastFrameKept();
+// Where the platform cannot tell: the swap copies the frame out, as the software rasteriser's
+// does (found by startFramePacing), or the drawing goes to one buffer (set by whoever draws so).
 extern bool buffersKept;
 // The viewport follows the window: the whole of it in game mode, as the mode was chosen for
 // the game; in a window the largest 5:4 part of it, centred, with black bars beside it.
@@ -23,8 +27,8 @@ void init();
 void installWindowHooks();
 
 // Keeps the game from drawing more frames than the display shows: a swap interval of one
-// where the driver offers it, else framePeriodUs for the pass to keep; and finds whether the
-// buffers are kept (buffersKept). Needs the window's context current.
+// where the driver offers it, else framePeriodUs for the pass to keep; and finds how
+// lastFrameKept can tell. Needs the window's context current.
 void startFramePacing();
 
 // The idle callback: rests until a pass has work (the next water step, the computer's next
@@ -32,3 +36,12 @@ void startFramePacing();
 void passWhenDue();
 // The window-status callback: a hidden or wholly covered window asks for no frames.
 void windowStatus(int state);
+
+// Shows the text in the game's message box, caption "Quelvane" and an "OK" button, and returns
+// once it is closed: on a panel in the middle of the current window, or, before there is one,
+// in a small window of its own. The window's callbacks are the box's afterwards.
+void showMessageBox(const char* text);
+// The loaders' reports during start-up (platform.errorBox of the window), shown together in one
+// box by showGatheredErrors once the scene is loaded.
+void gatherError(const char* text);
+void showGatheredErrors();

@@ -32,7 +32,7 @@ static void clearFrame() {
 bool buffersKept;
 
 void display() {
-    if (onlySeaMoved && buffersKept && seaAloneRedrawable()) {
+    if (onlySeaMoved && seaAloneRedrawable() && lastFrameKept()) {
         drawSeaAgain();
     } else {
         clearFrame();
@@ -187,4 +187,6 @@ void installWindowHooks() {
     platform.setWireFrame = glWireFrame;
     platform.uploadTexture = glUploadTexture;
     platform.keepFile = sysKeepFileInBackground;
+    platform.keptFileState = sysBackgroundKeepState;
+    platform.errorBox = gatherError;
 }

@@ -30,25 +30,32 @@ static unsigned int fieldU32(const unsigned char* p) {
 // Only what can be read safely and correctly is accepted: a "BM" file with an information
 // header of 40 bytes or more, 24 bits per pixel, no compression, sane dimensions and every
 // row present. A colour table before the pixels is passed over through the data offset.
-static bool readLayout(FILE* f, bmp_layout* out) {
+// Returns why a file is refused, or null.
+static const char* readLayout(FILE* f, bmp_layout* out) {
     unsigned char h[BMP_HEADERS_SIZE];
-    if (std::fread(h, 1, sizeof(h), f) != sizeof(h)) return false;
-    if (h[0] != 'B' || h[1] != 'M') return false;
+    const size_t got = std::fread(h, 1, sizeof(h), f);
+    if (got == 0) return "empty";
+    if (got >= 2 && (h[0] != 'B' || h[1] != 'M')) return "not a bitmap";
+    if (got != sizeof(h)) return "cut short";
     long offset = (long)fieldU32(h + 10);
     long infoSize = (long)fieldU32(h + 14);
     long width = (long)(int)fieldU32(h + 18);
     long height = (long)(int)fieldU32(h + 22);
-    if (infoSize < BMP_INFO_MIN || offset < 14 + infoSize) return false;
-    if (fieldU16(h + 28) != 24 || fieldU32(h + 30) != 0) return false;
+    if (infoSize < BMP_INFO_MIN) return "a bitmap of an unsupported kind: an old header";
+    if (fieldU16(h + 28) != 24) return "a bitmap of an unsupported kind: not 24 bits a pixel";
+    if (fieldU32(h + 30) != 0) return "a bitmap of an unsupported kind: compressed";
+    if (offset < 14 + infoSize) return "a broken header";
     bool topDown = height < 0;
     if (topDown) height = -height;
-    if (width < 1 || width > BMP_MAX_SIDE || height < 1 || height > BMP_MAX_SIDE) return false;
+    if (width < 1 || height < 1) return "a broken header";
+    if (width > BMP_MAX_SIDE || height > BMP_MAX_SIDE)
+        return "a bitmap of an unsupported kind: too large";
 
     long rowBytes = (width * 3 + 3) / 4 * 4;
     long length = sysFileLength(f);
-    if (length < 0 || offset + rowBytes * (height - 1) + width * 3 > length) return false;
+    if (length < 0 || offset + rowBytes * (height - 1) + width * 3 > length) return "cut short";
     *out = {offset, (int)width, (int)height, topDown, rowBytes};
-    return true;
+    return nullptr;
 }
 
 // Texture row 0 (v = 0) is the bottom row of the picture, which a normal bitmap stores first.
@@ -80,7 +87,7 @@ static unsigned char* readPixels(FILE* f, const bmp_layout& layout) {
     return rgba;
 }
 
-// A file that cannot be used is reported like a missing one; the name is used up either way,
+// A file that cannot be used is reported with its reason; the name is used up either way,
 // so the names of all later textures do not depend on which files loaded.
 int LoadBMP(const char* filename) {
     num_texture++;
@@ -91,10 +98,13 @@ int LoadBMP(const char* filename) {
         return -1;
     }
     bmp_layout layout;
-    unsigned char* rgba = readLayout(f, &layout) ? readPixels(f, layout) : nullptr;
+    const char* damage = readLayout(f, &layout);
+    unsigned char* rgba = damage ? nullptr : readPixels(f, layout);
     std::fclose(f);
     if (!rgba) {
-        sysErrorBox("Texture not found", filename);
+        char text[120];
+        std::snprintf(text, sizeof text, "Texture damaged (%s)", damage ? damage : "unreadable");
+        sysErrorBox(text, filename);
         return -1;
     }
     platform.uploadTexture(num_texture, layout.width, layout.height, rgba);

@@ -2,6 +2,9 @@
 #include "catalogue.h"
 
 #include <cmath>
+#include <cstring>
+
+#include "platform/platform.h"
 
 obj_type objectF0, objectF1, objectF2, objectF3, objectF4, objectF5, objectF6, objectF7;
 obj_type object1, object2, object3, object4, object5, object6, object7, object8;
@@ -204,7 +207,7 @@ static const panel_step panelSteps[] = {
     {&interfaceP, "texturen/spieler1.bmp", {}},
 };
 
-// Panels added to the interface since: their pictures load after the design's, which so keep
+// Panels added to the interface since: their pictures load after the first ones, which so keep
 // their names 0-76; a panel may wear the picture of one loaded above instead.
 static const struct {
     obj_type* panel;
@@ -234,22 +237,85 @@ static void buildWater() {
         }
 }
 
-// Loader results are not checked: a missing file leaves an empty mesh or texture name -1,
-// and the game starts all the same.
-// Models added to the design's, loaded after everything it loads so that its texture names
-// stay as they were.
+// What stands where a model could not be loaded, missing or damaged, so that no tile or piece
+// of the board is left out: a prism over a regular polygon in the model's own frame, its
+// corners at (cx + rx cos a, cy + ry sin a) for a = turn + 360 k / sides, from z0 to z1, with
+// a flat top where `capped`. Its picture is the model's texture spread over its extent.
+struct stand_in {
+    const char* model;
+    int sides;
+    float turn, cx, cy, rx, ry, z0, z1;
+    bool capped;
+};
+
+const float BOX = 1.41421356f; // a four-sided prism turned by 45 degrees: a box
+
+static const stand_in standIns[] = {
+    {"models/strand.3ds", 24, 0, 0, 0, 170, 170, -16, 6, true},
+    {"models/wald.3ds", 6, 0, 0, 0, 30, 30, -9, 0.5f, true},
+    {"models/schaf.3ds", 6, 0, 0, 0, 30, 30, -9, 0.5f, true},
+    {"models/weizenfeld.3ds", 6, 0, 0, 0, 30, 30, -9, 0.5f, true},
+    {"models/berg.3ds", 6, 0, 0, 0, 30, 30, -9, 0.5f, true},
+    {"models/lehm.3ds", 6, 0, 0, 0, 30, 30, -9, 0.5f, true},
+    {"models/wueste.3ds", 6, 0, 0, 0, 30, 30, -9, 0.5f, true},
+    {"models/hafen.3ds", 4, 45, 1.6f, 5, 9.2f * BOX, 21 * BOX, -14, 4.6f, true},
+    {"models/siedlung.3ds", 4, 45, 0, 0, 3.9f * BOX, 3.2f * BOX, -0.4f, 7, true},
+    {"models/stadt.3ds", 4, 45, 0, 0, 6.2f * BOX, 4.2f * BOX, -0.4f, 16, true},
+    {"models/weg.3ds", 4, 45, 0, 0, 1.7f * BOX, 11 * BOX, -0.4f, 1.9f, true},
+    {"models/ring.3ds", 6, 0, 0, 0, 28.8f, 28.8f, 0.5f, 1.5f, false},
+};
+
+// Corners counter-clockwise seen from above, bottom then top; the sides and the top face
+// outwards.
+static void buildStandIn(obj_type* obj, const stand_in& shape) {
+    const int n = shape.sides;
+    for (int k = 0; k < n; k++) {
+        const double a = (shape.turn + 360.0 * k / n) * 3.14159265358979 / 180;
+        const float x = shape.cx + shape.rx * (float)std::cos(a);
+        const float y = shape.cy + shape.ry * (float)std::sin(a);
+        const mapcoord_type uv = {(float)(0.5 + 0.5 * std::cos(a)),
+                                  (float)(0.5 + 0.5 * std::sin(a))};
+        obj->vertices[k] = {x, y, shape.z0};
+        obj->vertices[n + k] = {x, y, shape.z1};
+        obj->mapping[k] = obj->mapping[n + k] = uv;
+    }
+    int t = 0;
+    for (int k = 0; k < n; k++) {
+        const int next = (k + 1) % n;
+        obj->polygons[t++] = {k, next, n + next};
+        obj->polygons[t++] = {k, n + next, n + k};
+    }
+    for (int k = 1; shape.capped && k + 1 < n; k++) obj->polygons[t++] = {n, n + k, n + k + 1};
+    obj->vertex_count = 2 * n;
+    obj->polygon_count = t;
+    markWritten(obj, 2 * n);
+}
+
+static void standIn(obj_type* obj, const char* model) {
+    for (const stand_in& shape : standIns)
+        if (!std::strcmp(shape.model, model)) return buildStandIn(obj, shape);
+}
+
+// A model that does not load, or holds no triangle to draw, is reported by the loader or here
+// and has its stand-in; a missing texture leaves texture name -1, and the game starts all the
+// same.
+static void loadModel(const model_row& row) {
+    if (Load3DS(row.record, row.model) && row.record->polygon_count == 0)
+        sysErrorBox("3DS file damaged (no triangles)", row.model);
+    if (row.record->polygon_count == 0) standIn(row.record, row.model);
+    row.record->texture_id = LoadBMP(row.texture);
+    ObjCalcNormals(row.record);
+    if (row.copy) *row.copy = *row.record;
+}
+
+// Models added later, loaded after everything the first catalogue loads, so that its texture
+// names stay as they were.
 static const model_row addedModels[] = {
     {&objectRing, "models/ring.3ds", "texturen/ring.bmp", nullptr},
 };
 
 static void loadModels(const model_row* rows, int count) {
-    for (int i = 0; i < count; i++) {
-        const model_row& row = rows[i];
-        Load3DS(row.record, row.model);
-        row.record->texture_id = LoadBMP(row.texture);
-        ObjCalcNormals(row.record);
-        if (row.copy) *row.copy = *row.record;
-    }
+    for (int i = 0; i < count; i++) loadModel(rows[i]);
 }
 
 static void loadSky() {

@@ -15,10 +15,10 @@ extern obj_type objectB9, objectB10, objectB11, objectB12;
 extern obj_type interface0, interface1, interface2, interface3, interface4, interface5;
 extern obj_type interface6, interface7, interface8, interfaceW, interfaceP, interfaceOpB;
 extern obj_type interfaceOp;
-// Panels added to the design's interface: a button wider by half for longer labels, the
+// Panels added after the first 72: a button wider by half for longer labels, the
 // message strip above the bar, the scoreboard and the end screen.
 extern obj_type interfaceWide, interfaceStrip, interfaceScore, interfaceEnd;
-// Added to the design's models: the ring that marks a tile the roll paid for.
+// A model added later: the ring that marks a tile the roll paid for.
 extern obj_type objectRing;
 
 extern obj_type object;    // scratch record of ObjLoad
@@ -31,7 +31,7 @@ extern obj_type diceV[6];
 extern obj_type playerV[4];
 
 // Display slots, drawn every frame at the positions of the layout tables. The interface has
-// the design's 72 panels and the buttons added after it.
+// the first 72 panels and the buttons added after them.
 enum { NUM_INTERFACE_SLOTS = 79 };
 extern obj_type modelV[29];   // land tiles 0-18, harbour pieces 19-27, beach base 28
 extern obj_type housesV[54];  // settlement spots

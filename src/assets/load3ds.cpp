@@ -130,9 +130,40 @@ static chunk_result readMapping(FILE* f, obj_type* obj) {
     return CHUNK_READ;
 }
 
+// A file the loader cannot take whole leaves an empty record, never a part of a mesh.
+static char damaged(obj_type* obj, const char* filename, const char* why) {
+    char text[120];
+    std::snprintf(text, sizeof text, "3DS file damaged (%s)", why);
+    sysErrorBox(text, filename);
+    obj->vertex_count = obj->polygon_count = 0;
+    markWritten(obj, 0);
+    return 0;
+}
+
+// A chunk must hold its own header and end within the file; the main chunk, first in the
+// file, ends where the file should.
+static const char* chunkDamage(long position, unsigned int chunkLength, long fileLength) {
+    if (chunkLength < CHUNK_HEADER_SIZE) return "a chunk shorter than its header";
+    if (position + (long)chunkLength <= fileLength) return nullptr;
+    return position == 0 ? "cut short" : "a chunk longer than the file";
+}
+
+// Every corner of every triangle names a vertex of the list.
+static bool cornersListed(const obj_type* obj) {
+    for (int i = 0; i < obj->polygon_count; i++) {
+        const polygon_type& p = obj->polygons[i];
+        if (p.a >= obj->vertex_count || p.b >= obj->vertex_count || p.c >= obj->vertex_count)
+            return false;
+    }
+    return true;
+}
+
 // Containers are entered by reading their header only; every chunk the loader does not
-// know is passed over by its length. A length below the header size cannot be a chunk and
-// would step backwards, so it ends the load as a failure.
+// know is passed over by its length. A file is damaged where it does not open with a main
+// chunk, where a chunk's length is below the header size (it would step backwards) or runs
+// past the end of the file (the main chunk's: the file is cut short), where it ends inside a
+// chunk or a list runs past its chunk, and where a triangle names a vertex the list does not
+// hold.
 char Load3DS(obj_type* p_object, const char* filename) {
     if (!filename) return 0;
     FILE* f = std::fopen(filename, "rb");
@@ -140,20 +171,20 @@ char Load3DS(obj_type* p_object, const char* filename) {
         sysErrorBox("3DS file not found", filename);
         return 0;
     }
-    long length = sysFileLength(f);
-    char result = length < 0 ? 0 : 1;
+    const long length = sysFileLength(f);
+    const char* damage = length == 0 ? "empty" : length < 0 ? "unreadable" : nullptr;
     chunk_result step = CHUNK_READ;
     long position;
-    while (step == CHUNK_READ && (position = std::ftell(f)) >= 0 && position < length) {
+    while (!damage && step == CHUNK_READ && (position = std::ftell(f)) >= 0 && position < length) {
         unsigned int id, chunkLength;
+        damage = "cut short";
         if (!readU16(f, &id)) break;
         std::printf("ChunkID: %x\n", id);
-        if (!readU32(f, &chunkLength)) break;
+        if (position == 0 && id != CHUNK_MAIN) damage = "not a 3DS file";
+        if ((position == 0 && id != CHUNK_MAIN) || !readU32(f, &chunkLength)) break;
         std::printf("ChunkLength: %x\n", chunkLength);
-        if (chunkLength < CHUNK_HEADER_SIZE) {
-            result = 0;
-            break;
-        }
+        damage = chunkDamage(position, chunkLength, length);
+        if (damage) break;
         switch (id) {
         case CHUNK_MAIN:
         case CHUNK_EDITOR:
@@ -176,7 +207,16 @@ char Load3DS(obj_type* p_object, const char* filename) {
                 step = CHUNK_EOF;
             break;
         }
+        if (step == CHUNK_READ && std::ftell(f) > position + (long)chunkLength)
+            damage = "a list longer than its chunk";
     }
     std::fclose(f);
-    return step == CHUNK_REJECTED ? 0 : result;
+    if (step == CHUNK_REJECTED) {
+        p_object->vertex_count = p_object->polygon_count = 0;
+        markWritten(p_object, 0);
+        return 0;
+    }
+    if (step == CHUNK_EOF) damage = "cut short";
+    if (!damage && !cornersListed(p_object)) damage = "a triangle names a missing vertex";
+    return damage ? damaged(p_object, filename, damage) : 1;
 }

@@ -55,14 +55,17 @@ struct p3d_type {
 };
 
 // Reads the mesh of a 3DS file into the record, tracing every chunk on standard output.
-// Returns 1 on success, 0 when the file is missing or a count is over the capacity.
+// Returns 1 on success, 0 when the file is missing (the record untouched) or damaged: a count
+// over the capacity, or what Load3DS says it cannot take, each reported with its reason; a
+// damaged file leaves the record with no vertices and no triangles.
 char Load3DS(obj_type* p_object, const char* filename);
 
 // Last texture name handed out; every LoadBMP call takes the next one, loaded or not.
 extern int num_texture;
 
 // Reads a 24-bit uncompressed BMP, hands it to the platform's texture upload and returns
-// its texture name, or -1 when the file is missing or malformed.
+// its texture name, or -1 when the file is missing or damaged ("Texture damaged" with the
+// reason: empty, cut short, not a bitmap, a broken header, a bitmap of an unsupported kind).
 int LoadBMP(const char* filename);
 
 void VectCreate(p3d_type* start, p3d_type* end, p3d_type* out); // normalised end - start

@@ -80,7 +80,7 @@ void forgetTakeBacks(); // a trade or a new turn: nothing before it can be taken
 // the added buttons. Request flags are left for the pass. Used after a game is read and for
 // a new game; the pass keeps the added buttons up to date with showAddedButtons.
 void showGame();
-// The panels added to the design's: "Fortsetzen" and the Start beside it while a kept game is
+// The panels added after the first 72: "Fortsetzen" and the Start beside it while a kept game is
 // offered, "Zurueck" while there is something to take back, the end screen with "Neues Spiel"
 // once the game is won, the scoreboard during a game, and the message strip while the dice
 // fill the bar's middle panel.

@@ -1,5 +1,5 @@
 // What the display slots show, made from the game alone: after a game is read, for a new
-// game, and the buttons added to the design's interface.
+// game, and the buttons added after the first 72 panels.
 #include "rules.h"
 
 #include "picks.h"

@@ -19,6 +19,7 @@ int kiStrength[5];
 int player;
 int resources[5][6];
 int winPoints;
+int configuredWinPoints;
 int runde;
 bool win;
 int firstTime;
@@ -73,6 +74,7 @@ static void resetPlayers() {
     for (int p = 0; p < 5; p++) kiStrength[p] = KI_TABLE;
     player = 0;
     CLEAR(resources);
+    winPoints = configuredWinPoints;
     runde = 1;
     win = false;
     firstTime = 0;

@@ -2,8 +2,7 @@
 #pragma once
 
 // Puts the game back to its start: no game running, the seat selection shown with its default
-// seats. winPoints, read from the configuration, is left as it is. Runs before main and for
-// every new game (fresh.h).
+// seats, the configured target. Runs before main and for every new game (fresh.h).
 void resetGame();
 
 // Players are 1-4 (0 nobody) and index per-player arrays directly. Resource kinds are
@@ -32,15 +31,16 @@ extern int zufall1, zufall2, zufall; // the two dice and their sum
 extern bool diceShown;               // the dice and markers of the last roll are up
 
 // Players and progress
-extern int playersPicked;   // seats in play, 1-4
-extern bool playerKI[5];    // seat played by the computer
-extern int kiStrength[5];   // how each computer seat plays: KI_TABLE or KI_STRONG
-extern int player;          // whose turn it is
-extern int resources[5][6]; // [p][0] victory points, [p][1-5] cards
-extern int winPoints;       // points to win, from the configuration, held to 4..12
-extern int runde;           // round counter
-extern bool win;            // game over; player is the winner
-extern int firstTime;       // opening placements made
+extern int playersPicked;       // seats in play, 1-4
+extern bool playerKI[5];        // seat played by the computer
+extern int kiStrength[5];       // how each computer seat plays: KI_TABLE or KI_STRONG
+extern int player;              // whose turn it is
+extern int resources[5][6];     // [p][0] victory points, [p][1-5] cards
+extern int winPoints;           // points to win in this game, held to 4..12
+extern int configuredWinPoints; // the configuration's target: every new game's winPoints
+extern int runde;               // round counter
+extern bool win;                // game over; player is the winner
+extern int firstTime;           // opening placements made
 
 // Turn phases and requests served later in the same or the next idle pass
 extern bool playersChoice; // seat selection shown, game not started

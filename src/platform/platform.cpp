@@ -1,7 +1,9 @@
-// The host hooks without a window, the error report and the file length.
+// The host hooks without a window, the error report, the file length, and the kept file: its
+// safe replacement, its lock and the writer in the background.
 #include "platform.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,16 +27,34 @@ static void exitNow(int status) {
 }
 static void noSwitch(bool) {}
 static void noUpload(int, int, int, const unsigned char*) {}
+static void noBox(const char*) {}
 
-const PlatformHooks headlessPlatform = {steadyMilliseconds, noRedisplay, exitNow,       noSwitch,
-                                        noSwitch,           noUpload,    sysReplaceFile};
+// Without a window a kept file is written at once, so its outcome is known when it returns.
+static int lastKeptTrouble;
+static char lastKeptWhy[512];
+
+static void keepFileNow(const char* path, const void* data, int size) {
+    sysReplaceFile(path, data, size, lastKeptWhy, sizeof lastKeptWhy, &lastKeptTrouble);
+}
+
+static int keptFileNow(char* why, int whySize) {
+    if (lastKeptTrouble != WRITE_OK) std::snprintf(why, whySize, "%s", lastKeptWhy);
+    return lastKeptTrouble;
+}
+
+const PlatformHooks headlessPlatform = {steadyMilliseconds, noRedisplay, exitNow,
+                                        noSwitch,           noSwitch,    noUpload,
+                                        keepFileNow,        keptFileNow, noBox};
 PlatformHooks platform = headlessPlatform;
 
 void sysErrorBox(const char* text, const char* file) {
+    char line[1200];
     if (file && *file)
-        std::fprintf(stderr, "Quelvane: %s: %s\n", text, file);
+        std::snprintf(line, sizeof line, "%s: %s", text, file);
     else
-        std::fprintf(stderr, "Quelvane: %s\n", text);
+        std::snprintf(line, sizeof line, "%s", text);
+    std::fprintf(stderr, "Quelvane: %s\n", line);
+    platform.errorBox(line);
 }
 
 long sysFileLength(FILE* f) {
@@ -96,10 +116,31 @@ FileState sysReadFile(const char* path, unsigned char* data, int capacity, int* 
     return FILE_READ;
 }
 
+static int troubleOf(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return WRITE_DISK_FULL;
+    case EROFS:
+    case EACCES:
+    case EPERM:
+        return WRITE_READ_ONLY;
+    case EISDIR:
+    case ENOTDIR:
+    case ENOTEMPTY:
+    case EEXIST:
+        return WRITE_IN_THE_WAY;
+    default:
+        return WRITE_FAILED;
+    }
+}
+
+// A write that takes nothing is a full disk, whatever errno holds.
 static bool writeAll(int fd, const unsigned char* data, int size) {
     while (size > 0) {
         const ssize_t n = write(fd, data, size);
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = ENOSPC;
         if (n <= 0) return false;
         data += n;
         size -= (int)n;
@@ -107,26 +148,101 @@ static bool writeAll(int fd, const unsigned char* data, int size) {
     return true;
 }
 
-bool sysReplaceFile(const char* path, const void* data, int size, char* why, int whySize) {
+// The working directory stands for itself by its name, for messages a player reads.
+static void folderOf(const char* path, char* folder, int size) {
+    const char* slash = std::strrchr(path, '/');
+    if (slash)
+        std::snprintf(folder, size, "%.*s", (int)(slash == path ? 1 : slash - path), path);
+    else if (!getcwd(folder, size))
+        std::snprintf(folder, size, ".");
+}
+
+// The folder holding path, flushed so that a rename in it outlasts a power cut. File systems
+// that cannot flush a folder say EINVAL, and have nothing to flush.
+static bool flushFolderOf(const char* path) {
+    char folder[4096];
+    folderOf(path, folder, sizeof folder);
+    const int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool flushed = fsync(fd) == 0 || errno == EINVAL;
+    const int error = errno;
+    close(fd);
+    errno = error;
+    return flushed;
+}
+
+static bool failedWrite(char* why, int whySize, int* trouble, const char* what, const char* path) {
+    if (trouble) *trouble = troubleOf(errno);
+    return failWith(why, whySize, what, path);
+}
+
+bool sysReplaceFile(const char* path, const void* data, int size, char* why, int whySize,
+                    int* trouble) {
+    if (trouble) *trouble = WRITE_OK;
     char temporary[4096];
-    if (std::snprintf(temporary, sizeof temporary, "%s.tmp", path) >= (int)sizeof temporary) {
+    if (std::snprintf(temporary, sizeof temporary, "%s.%d.tmp", path, (int)getpid()) >=
+        (int)sizeof temporary) {
         std::snprintf(why, whySize, "the path %s is too long", path);
+        if (trouble) *trouble = WRITE_FAILED;
         return false;
     }
     const int fd = open(temporary, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return failWith(why, whySize, "cannot write", temporary);
+    if (fd < 0) return failedWrite(why, whySize, trouble, "cannot write", temporary);
     if (!writeAll(fd, (const unsigned char*)data, size) || fsync(fd) != 0) {
-        failWith(why, whySize, "cannot write", temporary);
+        failedWrite(why, whySize, trouble, "cannot write", temporary);
         close(fd);
         unlink(temporary);
         return false;
     }
     if (close(fd) != 0 || rename(temporary, path) != 0) {
-        failWith(why, whySize, "cannot replace", path);
+        failedWrite(why, whySize, trouble, "cannot replace", path);
         unlink(temporary);
         return false;
     }
+    if (!flushFolderOf(path))
+        return failedWrite(why, whySize, trouble, "cannot flush the folder of", path);
     return true;
+}
+
+bool sysNothingAt(const char* path) {
+    struct stat st;
+    return lstat(path, &st) != 0 && errno == ENOENT;
+}
+
+// The lock file may exist from an earlier start where the folder can no longer be written: a
+// lock taken through a descriptor opened for reading holds all the same.
+int sysLockFile(const char* path, int* trouble, char* why, int whySize) {
+    char lockPath[4096];
+    std::snprintf(lockPath, sizeof lockPath, "%s.lock", path);
+    int fd = open(lockPath, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        const int error = errno;
+        fd = open(lockPath, O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            errno = error;
+            *trouble = troubleOf(error);
+            failWith(why, whySize, "cannot make the lock", lockPath);
+            return -1;
+        }
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        char folder[4096];
+        folderOf(path, folder, sizeof folder);
+        *trouble = access(folder, W_OK) == 0 ? WRITE_OK : troubleOf(errno);
+        if (*trouble != WRITE_OK) failWith(why, whySize, "cannot write in the folder", folder);
+        return fd;
+    }
+    *trouble = errno == EWOULDBLOCK ? WRITE_LOCKED : troubleOf(errno);
+    if (*trouble == WRITE_LOCKED)
+        std::snprintf(why, whySize, "another copy of the game keeps %s", path);
+    else
+        failWith(why, whySize, "cannot lock", lockPath);
+    close(fd);
+    return -1;
+}
+
+void sysUnlockFile(int lock) {
+    if (lock >= 0) close(lock);
 }
 
 // A hard link fails where the new name exists, so nothing is ever replaced.
@@ -150,7 +266,8 @@ bool sysMoveAside(const char* path, char* moved, int movedSize, char* why, int w
 }
 
 // The writer in the background holds one pending version of one file: a newer version given
-// while it writes replaces the pending one, so it never falls behind by more than one.
+// while it writes replaces the pending one, so it never falls behind by more than one. It
+// keeps the outcome of the latest write it ended, for the game to ask after every pass.
 namespace {
 enum { MAX_KEPT_BYTES = 65536, MAX_KEPT_PATH = 1024 };
 std::mutex keepLock;
@@ -159,8 +276,9 @@ std::thread* keepWriter;
 unsigned char pendingBytes[MAX_KEPT_BYTES];
 char pendingPath[MAX_KEPT_PATH];
 int pendingSize;
-bool pending, stopping, keepFailed;
-char keepFailure[512];
+bool pending, stopping;
+int keptTrouble;
+char keptWhy[512];
 
 void writeInBackground() {
     static unsigned char bytes[MAX_KEPT_BYTES];
@@ -175,12 +293,11 @@ void writeInBackground() {
         pending = false;
         lock.unlock();
         char why[512];
-        const bool ok = sysReplaceFile(path, bytes, size, why, sizeof why);
+        int trouble;
+        sysReplaceFile(path, bytes, size, why, sizeof why, &trouble);
         lock.lock();
-        if (!ok && !keepFailed) {
-            keepFailed = true;
-            std::memcpy(keepFailure, why, sizeof keepFailure);
-        }
+        keptTrouble = trouble;
+        if (trouble != WRITE_OK) std::memcpy(keptWhy, why, sizeof keptWhy);
     }
 }
 
@@ -195,15 +312,18 @@ void finishWriting() {
 }
 } // namespace
 
-bool sysKeepFileInBackground(const char* path, const void* data, int size, char* why, int whySize) {
-    if (size > MAX_KEPT_BYTES || std::strlen(path) >= MAX_KEPT_PATH)
-        return sysReplaceFile(path, data, size, why, whySize);
+void sysKeepFileInBackground(const char* path, const void* data, int size) {
+    if (size > MAX_KEPT_BYTES || std::strlen(path) >= MAX_KEPT_PATH) {
+        char why[512];
+        int trouble;
+        sysReplaceFile(path, data, size, why, sizeof why, &trouble);
+        std::lock_guard<std::mutex> lock(keepLock);
+        keptTrouble = trouble;
+        if (trouble != WRITE_OK) std::memcpy(keptWhy, why, sizeof keptWhy);
+        return;
+    }
     {
         std::lock_guard<std::mutex> lock(keepLock);
-        if (keepFailed) {
-            std::snprintf(why, whySize, "%s", keepFailure);
-            return false;
-        }
         std::memcpy(pendingBytes, data, size);
         pendingSize = size;
         std::snprintf(pendingPath, sizeof pendingPath, "%s", path);
@@ -214,5 +334,10 @@ bool sysKeepFileInBackground(const char* path, const void* data, int size, char*
         }
     }
     keepWake.notify_one();
-    return true;
+}
+
+int sysBackgroundKeepState(char* why, int whySize) {
+    std::lock_guard<std::mutex> lock(keepLock);
+    if (keptTrouble != WRITE_OK) std::snprintf(why, whySize, "%s", keptWhy);
+    return keptTrouble;
 }

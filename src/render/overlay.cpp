@@ -15,6 +15,7 @@
 #include "game/state.h"
 #include "game/view.h"
 #include "layout.h"
+#include "platform/platform.h"
 
 static void noColour(float, float, float) {}
 static void noText(float, float, const char*) {}
@@ -521,6 +522,7 @@ struct Flow {
     const TextBox& box;
     float line, x;
     int row;
+    bool dry = false; // only counts the rows
 };
 
 static bool placeWord(Flow& f, const char* word, const float* colour) {
@@ -530,8 +532,10 @@ static bool placeWord(Flow& f, const char* word, const float* colour) {
     if (x > 0 && x + space + width > f.box.width) row++, x = 0;
     if (row >= f.box.lines || width > f.box.width) return false;
     if (x > 0) x += space;
-    overlayOutput.colour(colour[0], colour[1], colour[2]);
-    overlayOutput.small(f.box.x + x, f.box.y + f.line * (row + 0.78f), word);
+    if (!f.dry) {
+        overlayOutput.colour(colour[0], colour[1], colour[2]);
+        overlayOutput.small(f.box.x + x, f.box.y + f.line * (row + 0.78f), word);
+    }
     f.x = x + width, f.row = row;
     return true;
 }
@@ -568,18 +572,46 @@ static void placeWords(Flow& f, const char* text, const float* colour) {
     }
 }
 
+// While the game is not kept, the message line says so and why on its last rows, at the seat
+// selection and after a win as well; what just happened gives way to it. The reason stays on
+// one line.
+static const float colourWarning[3] = {1, 0.6f, 0.2f};
+
+static void drawKeepingNotice(TextBox* box, float line) {
+    static const char* const why[] = {"",
+                                      "Datentraeger voll",
+                                      "Ordner schreibgeschuetzt",
+                                      "quelvane.sav ist belegt",
+                                      "zweites Quelvane im Ordner",
+                                      "Schreibfehler"};
+    if (keepTrouble <= WRITE_OK || keepTrouble > WRITE_FAILED) return;
+    const char* const lead = "Spiel wird nicht gesichert:";
+    Flow count = {*box, line, 0, 0, true};
+    placeWords(count, lead, colourWarning);
+    placeWord(count, why[keepTrouble], colourWarning);
+    const int rows = count.row + 1;
+    box->lines -= rows;
+    const TextBox below = {box->x, box->y + line * box->lines, box->width, rows};
+    Flow f = {below, line, 0, 0};
+    placeWords(f, lead, colourWarning);
+    placeWord(f, why[keepTrouble], colourWarning);
+}
+
 // The name in the seat's colour, the step in white, what just happened on a line of its own
 // in the highlight colour.
 static void drawMessageLine() {
     MessageLine m;
     composeMessage(&m);
-    if (!m.name[0]) return;
-    Flow f = {diceShown ? messageInStrip : messageInPanel, overlayOutput.smallLine(), 0, 0};
-    placeWords(f, m.name, seatOnPanel[player]);
-    placeWords(f, m.step, colourWhite);
-    if (m.news[0]) {
-        f.row++, f.x = 0;
-        placeWords(f, m.news, colourHighlight);
+    TextBox box = diceShown && !playersChoice && !win ? messageInStrip : messageInPanel;
+    drawKeepingNotice(&box, overlayOutput.smallLine());
+    if (m.name[0] && box.lines > 0) {
+        Flow f = {box, overlayOutput.smallLine(), 0, 0};
+        placeWords(f, m.name, seatOnPanel[player]);
+        placeWords(f, m.step, colourWhite);
+        if (m.news[0]) {
+            f.row++, f.x = 0;
+            placeWords(f, m.news, colourHighlight);
+        }
     }
     overlayOutput.colour(colourWhite[0], colourWhite[1], colourWhite[2]);
 }

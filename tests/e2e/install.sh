@@ -50,6 +50,41 @@ check "second start: the seat selection shows" seat_screen second
 quit_with_escape "second start"
 check "second start: the changed ZAVK.cfg is kept" cmp -s "$player/ZAVK.cfg" "$scratch/edited.cfg"
 
+# A player's folder that can no longer be written (a read-only bind mount: root may write
+# anywhere else): the game starts from it all the same, and its message line says the game is
+# not kept.
+if [ "$(id -u)" = 0 ]; then
+    trap 'game_stop; umount "$player" 2>/dev/null; rm -rf "$scratch"' EXIT
+    mount --bind "$player" "$player" && mount -o remount,ro,bind "$player"
+    check "the player's folder is mounted read-only" grep -q " $player [^ ]* ro," /proc/mounts
+    launcher_start "$prefix/bin/quelvane" read_only || finish
+    shot read_only
+    check "read-only folder: the seat selection shows" seat_screen read_only
+    check "... its message line says the game is not kept" not_kept_notice read_only
+    check "... and standard error says why" \
+        grep -q "Read-only file system; the game is not kept until that is mended" "$out/read_only.stderr"
+    quit_with_escape "read-only folder"
+    umount "$player"
+else
+    log "not root: the read-only folder is left out"
+fi
+
+# A launcher that cannot start the game shows why in the game's message box.
+mv "$prefix/share/quelvane/ZAVK.cfg" "$scratch/default.cfg"
+"$prefix/bin/quelvane" >"$out/broken.stdout" 2>"$out/broken.stderr" &
+launcher=$!
+for _ in $(seq 1 50); do xdotool search --name '^Quelvane$' >/dev/null 2>&1 && break; sleep 0.1; done
+sleep 0.5
+peek broken
+close_box
+wait "$launcher"
+status=$?
+mv "$scratch/default.cfg" "$prefix/share/quelvane/ZAVK.cfg"
+check "a launcher without the game's data says so in the game's message box" box_shown broken
+check "... and on standard error" \
+    grep -q "quelvane: the game's data is missing under" "$out/broken.stderr"
+check "... with status 1" [ "$status" = 1 ]
+
 # Without XDG_DATA_HOME, and with a relative one, the folder is ~/.local/share/quelvane; the
 # game's own message about the missing display reaches the terminal.
 in_home() { [ -f "$HOME/.local/share/quelvane/ZAVK.cfg" ] && [ ! -e "$scratch/relative" ]; }

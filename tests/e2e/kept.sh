@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The kept game: a game killed outright comes back with "Fortsetzen" as it stood, "Zurueck"
-# takes back a settlement, a won game offers "Neues Spiel", and a damaged file is moved aside.
+# takes back a settlement, a won game offers "Neues Spiel", a damaged file is moved aside, a
+# game of release 1.0.0 goes on, a full disk is said on the message line while the older file
+# stays whole, and a second copy in the same folder says so and leaves the first one's file.
 . "$(dirname "$0")/lib.sh"
 
 # White label pixels on an interface button.
@@ -109,4 +111,75 @@ check "... and Spieler 1 opens it" on_turn new_deal 1
 # shellcheck disable=SC2086
 check "... with the step alone, no news of the old game" \
     at_most "$(count new_deal $message_box 255 255 77 40)" 0
+
+# Two copies in one folder: the second says so, on its message line and in one line naming
+# the kept file, and never writes the first one's game, a game of release 1.0.0 where a
+# person is on turn. Both play in windows, which leave the pointer to the one under it.
+fixtures=$(cd "$(dirname "$0")/../kept/1.0.0" && pwd)
+game_kill
+cp "$fixtures/person-opening.sav" "$game_dir/quelvane.sav"
+copy() { # copy NAME: another copy of the game in a window, in the same folder
+    (cd "$game_dir" && exec ./quelvane --window >"$out/$1.stdout" 2>"$out/$1.stderr") &
+    game_pid=$!
+    wait_for_window Quelvane
+}
+set_view 0 0 1152 921 # a window as large as the desktop leaves room for
+copy first
+click_at panel 73
+sleep 1
+cp "$game_dir/quelvane.sav" "$out/first.sav"
+check "the first copy takes up the game of 1.0.0 and keeps it" grep -q '^Quelvane kept game' "$out/first.sav"
+first_pid=$game_pid
+copy second
+shot second
+check "the second copy names the kept file on standard error" grep -q \
+    "another copy of the game is playing in this folder and keeps quelvane.sav; this copy plays without keeping" \
+    "$out/second.stderr"
+check "... its message line says the game is not kept" not_kept_notice second
+click_at panel 51
+sleep 2
+shot second_plays
+check "... it plays: Start deals its own game" at_least "$(changed second second_plays 200 100 900 700 40)" 20000
+game_stop_here() { kill "$game_pid" && wait "$game_pid" 2>/dev/null; }
+game_stop_here
+game_pid=$first_pid
+check "... and the first copy's game stays as it was" cmp -s "$game_dir/quelvane.sav" "$out/first.sav"
+game_kill
+set_view 0 0 1280 1024
+
+# A full disk: a tmpfs holding the game's folder, a game of release 1.0.0 in it and no room
+# left. Resumed and played on, the game says it is not kept, and the older file stays whole;
+# with room again the next move is kept.
+if [ "$(id -u)" != 0 ]; then
+    log "not root: the full-disk part needs a file system of its own and is left out"
+    finish
+fi
+fixture=$fixtures/person-opening.sav
+disk=$(mktemp -d /tmp/quelvane-e2e-disk.XXXXXX)
+trap 'game_stop; umount "$disk" 2>/dev/null; rm -rf "$disk"' EXIT
+check "a small tmpfs is mounted for the game's folder" mount -t tmpfs -o size=128k tmpfs "$disk"
+for f in quelvane models texturen; do ln -s "$game_dir/$f" "$disk/$f"; done
+cp "$game_dir/ZAVK.cfg" "$fixture" "$disk/"
+mv "$disk/person-opening.sav" "$disk/quelvane.sav"
+dd if=/dev/zero of="$disk/filler" bs=4k 2>/dev/null || :
+(cd "$disk" && exec ./quelvane >"$out/full.stdout" 2>"$out/full.stderr") &
+game_pid=$!
+wait_for_window
+click_at panel 73
+press_key m
+shot full
+check "on a full disk the message line says the game is not kept" not_kept_notice full
+check "... standard error says so once" [ "$(grep -c 'No space left on device; the game is not kept' "$out/full.stderr")" = 1 ]
+check "... the older file, the game of 1.0.0, is whole" cmp -s "$disk/quelvane.sav" "$fixture"
+check "... and no temporary file is left" [ -z "$(find "$disk" -name '*.tmp')" ]
+rm "$disk/filler"
+# shellcheck disable=SC2046
+click $(edge_xy 35)
+shot room_again
+check "with room again the next move is kept" grep -q '^Quelvane kept game' "$disk/quelvane.sav"
+check "... standard error says so" grep -q 'quelvane.sav: the game is kept again' "$out/full.stderr"
+check "... and the notice is gone" at_most "$(count room_again $(view_box 528 930 802 1022) 255 153 51 40)" 5
+check "... player 2's road passed the turn of the 1.0.0 game" on_turn room_again 1
+game_stop
+umount "$disk"
 finish

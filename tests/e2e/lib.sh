@@ -411,3 +411,22 @@ game_kill() {
     wait "$game_pid" 2>/dev/null
     game_pid=""
 }
+
+# The game's message box: its navy panel, at least a strip of it, in a box of the screen
+# (the whole screen unless given).
+box_shown() { # box_shown SHOT [X0 Y0 X1 Y1]
+    local area=${2:+"$2 $3 $4 $5"}
+    # shellcheck disable=SC2086
+    at_least "$(count "$1" ${area:-0 0 1279 1023} 41 48 69 4)" 20000
+}
+# "OK" closes the box: Return in whichever window shows it.
+close_box() {
+    xdotool search --name '^Quelvane$' windowfocus 2>/dev/null
+    sleep 0.2
+    xdotool key Return
+    sleep 0.5
+}
+# The message line's notice that the game is not kept: orange words in the bar's middle panel.
+not_kept_notice() { # not_kept_notice SHOT
+    at_least "$(count "$1" $(view_box 528 930 802 1022) 255 153 51 40)" 40
+}

@@ -24,6 +24,9 @@ if game_launch 3 10 '1600x900+0+0'; then
     check "without game mode one line on standard error says a window is used" \
         grep -q "game mode is not available.*playing in a window" "$out/game.stderr"
     check "... and nothing else" [ "$(wc -l <"$out/game.stderr")" = 1 ]
+    shot xvfb_box
+    check "... and a message box says it on the screen" box_shown xvfb_box
+    close_box
     shot xvfb_seats
     check "Xvfb: the seat screen in the middle of the window" seat_screen xvfb_seats
     check "Xvfb: black bars left and right" black_bars xvfb_seats 0 0 230 899
@@ -47,6 +50,9 @@ if game_launch 4 10 '1280x1024+0+0'; then
     }
     check "resolution 4 without 1600x1200 names its three modes and plays in a window" \
         tried_only_1600
+    shot only_1600_box
+    check "... after a message box" box_shown only_1600_box
+    close_box
     quit_with_escape "resolution 4"
 fi
 

@@ -102,24 +102,26 @@ struct damage {
     const char* what;
     size_t offset;
     bytes patch;
+    const char* reason;
 };
 
-TEST_F(LoadBMPTest, FilesItCannotReadSafelyAreRefusedAndUseUpTheirName) {
+TEST_F(LoadBMPTest, FilesItCannotReadSafelyAreRefusedWithTheirReasonAndUseUpTheirName) {
+    const char* const unsupported = "a bitmap of an unsupported kind";
     const damage cases[] = {
-        {"signature", 0, {'P', 'K'}},
-        {"pixel offset inside the headers", 10, {40, 0, 0, 0}},
-        {"pixel offset beyond the file", 10, {0, 1, 0, 0}},
-        {"core header of 12 bytes", 14, {12, 0, 0, 0}},
-        {"zero width", 18, {0, 0, 0, 0}},
-        {"negative width", 18, {0xfc, 0xff, 0xff, 0xff}},
-        {"absurd width", 18, {0xa0, 0x86, 0x01, 0x00}},
-        {"zero height", 22, {0, 0, 0, 0}},
-        {"smallest height", 22, {0, 0, 0, 0x80}},
-        {"width overflowing the file", 18, {0, 1, 0, 0}},
-        {"8 bits with a palette", 28, {8, 0}},
-        {"32 bits", 28, {32, 0}},
-        {"run-length compression", 30, {1, 0, 0, 0}},
-        {"bit fields", 30, {3, 0, 0, 0}},
+        {"signature", 0, {'P', 'K'}, "not a bitmap"},
+        {"pixel offset inside the headers", 10, {40, 0, 0, 0}, "a broken header"},
+        {"pixel offset beyond the file", 10, {0, 1, 0, 0}, "cut short"},
+        {"core header of 12 bytes", 14, {12, 0, 0, 0}, unsupported},
+        {"zero width", 18, {0, 0, 0, 0}, "a broken header"},
+        {"negative width", 18, {0xfc, 0xff, 0xff, 0xff}, "a broken header"},
+        {"absurd width", 18, {0xa0, 0x86, 0x01, 0x00}, unsupported},
+        {"zero height", 22, {0, 0, 0, 0}, "a broken header"},
+        {"smallest height", 22, {0, 0, 0, 0x80}, unsupported},
+        {"width overflowing the file", 18, {0, 1, 0, 0}, "cut short"},
+        {"8 bits with a palette", 28, {8, 0}, unsupported},
+        {"32 bits", 28, {32, 0}, unsupported},
+        {"run-length compression", 30, {1, 0, 0, 0}, unsupported},
+        {"bit fields", 30, {3, 0, 0, 0}, unsupported},
     };
     int expectedName = -1;
     for (const damage& d : cases) {
@@ -128,14 +130,19 @@ TEST_F(LoadBMPTest, FilesItCannotReadSafelyAreRefusedAndUseUpTheirName) {
         std::copy(d.patch.begin(), d.patch.end(), file.begin() + d.offset);
         std::string errors;
         EXPECT_EQ(-1, load(file, &errors));
-        EXPECT_NE(std::string::npos, errors.find("Texture not found"));
+        EXPECT_NE(std::string::npos, errors.find(std::string("Texture damaged (") + d.reason))
+            << errors;
         EXPECT_EQ(++expectedName, num_texture);
     }
     bytes cut = bmpFile(4, 2, bytes(24, 7));
     for (size_t size : {cut.size() - 1, (size_t)54, (size_t)53, (size_t)10, (size_t)0}) {
         SCOPED_TRACE(size);
         cut.resize(size);
-        EXPECT_EQ(-1, load(cut));
+        std::string errors;
+        EXPECT_EQ(-1, load(cut, &errors));
+        EXPECT_NE(std::string::npos,
+                  errors.find(size ? "Texture damaged (cut short)" : "Texture damaged (empty)"))
+            << errors;
     }
     EXPECT_TRUE(uploads.empty());
     EXPECT_EQ(expectedName + 6, load(bmpFile(4, 2, bytes(24, 7))));

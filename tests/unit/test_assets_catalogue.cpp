@@ -109,7 +109,8 @@ static const textured texturedRecords[] = {
     {&interfaceOp, "waehlgui"},  {&interfaceP, "spieler1"},
 };
 
-// The design's pictures take the names 0-76; the panels and models added later follow them.
+// The first catalogue's pictures take the names 0-76; the panels and models added later follow
+// them.
 TEST_F(CatalogueTest, EveryFilePresentGivesNamesZeroToSeventySixInTableOrder) {
     init();
     EXPECT_EQ("", errors);
@@ -166,12 +167,25 @@ TEST_F(CatalogueTest, MissingTextureLeavesMinusOneAndAllOtherNamesAlone) {
     }
 }
 
-TEST_F(CatalogueTest, MissingModelLeavesAnEmptyMeshAndTheGameGoesOn) {
+// A missing or damaged model is named with its reason, and a block of its size in its texture
+// stands where it belongs; the game goes on.
+TEST_F(CatalogueTest, MissingOrDamagedModelIsReportedAndABlockStandsInItsPlace) {
     remove("models/stadt.3ds");
+    bytes cut = triangleFile("wald");
+    cut.resize(cut.size() - 5);
+    dir.write("models/wald.3ds", cut);
+    dir.write("models/weg.3ds", chunk(0x4D4D, {}));
     init();
     EXPECT_NE(std::string::npos, errors.find("3DS file not found: models/stadt.3ds"));
-    EXPECT_EQ(0, object5.vertex_count);
-    EXPECT_EQ(0, buildV[5].polygon_count);
+    EXPECT_NE(std::string::npos, errors.find("3DS file damaged (cut short): models/wald.3ds"));
+    EXPECT_NE(std::string::npos, errors.find("3DS file damaged (no triangles): models/weg.3ds"));
+    for (const obj_type* o : {&object5, &buildV[5], &objectF1, &object9}) {
+        EXPECT_GT(o->polygon_count, 0);
+        for (int i = 0; i < o->vertex_count; i++)
+            EXPECT_LE(std::fabs(o->vertices[i].x) + std::fabs(o->vertices[i].y), 45.0f);
+    }
+    EXPECT_EQ(8, object5.vertex_count) << "a box";
+    EXPECT_EQ(12, objectF1.vertex_count) << "a hexagonal prism";
     EXPECT_EQ(12, object5.texture_id);
     EXPECT_EQ(3, object1.vertex_count);
     EXPECT_EQ(76, interfaceP.texture_id);

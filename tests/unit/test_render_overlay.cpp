@@ -10,6 +10,8 @@
 #include "game/view.h"
 #include "game/ki.h"
 #include "game/news.h"
+#include "game/save.h"
+#include "platform/platform.h"
 #include "render/layout.h"
 #include "render/overlay.h"
 
@@ -411,6 +413,20 @@ TEST_F(Overlay, MessageLineTellsWhoIsOnTurnTheNextStepAndWhatHappened) {
     win = true;
     composeMessage(&m);
     EXPECT_STREQ(m.name, "") << "the end screen says it all";
+
+    // A game not kept says so on the last rows, in every phase; the step keeps its row.
+    keepTrouble = WRITE_DISK_FULL;
+    for (int phase = 0; phase < 3; phase++) {
+        win = phase == 1, playersChoice = phase == 2, diceShown = phase == 0;
+        const TextBox& box = phase == 0 ? messageInStrip : messageInPanel;
+        draw();
+        const Text full = one("Datentraeger voll");
+        expectColour(full, 1, 0.6f, 0.2f);
+        EXPECT_FLOAT_EQ(full.y, box.y + 22 * (box.lines - 0.22f)) << phase;
+        EXPECT_TRUE(shown("gesichert:"));
+        EXPECT_EQ(shown("ist"), phase == 0) << "the seat on turn, when there is a game";
+    }
+    keepTrouble = WRITE_OK;
 }
 
 // The scoreboard lists every seat in play with its points and cards, the seat on turn marked.

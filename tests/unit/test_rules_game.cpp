@@ -157,7 +157,7 @@ TEST(RulesScriptedGame, APersonAgainstTheComputer) {
 // started in, whatever every owner of state held, only the seats kept as they were.
 TEST(RulesScriptedGame, TwoComputerSeatsPlayToAWinAndANewGameStartsAfresh) {
     setUpGame();
-    winPoints = 6;
+    configuredWinPoints = winPoints = 6;
     playerKI[2] = true; // seat 2 a computer too
     const Snapshot atStart = takeSnapshot();
     press(PICK_START);

@@ -260,7 +260,7 @@ static void setUpGame(const SimOptions& o) {
     restoreStartScene();
     platform.milliseconds = simMilliseconds;
     platform.quit = simQuit;
-    winPoints = clampWinPoints(o.winPoints);
+    configuredWinPoints = winPoints = clampWinPoints(o.winPoints);
     reachedSize = reachedPlayer = reachedRound = 0;
 }
 
