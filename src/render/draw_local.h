@@ -45,6 +45,9 @@ void drawTiles();
 // of the beach and the harbours' feet.
 void drawTilesInWaves();
 void drawTileNumbers();
+// From eye space to tile k's number as the camera given shows it, facing the viewer and pulled
+// nearer the eye (camera.h); x right and y up on the screen, in board units.
+void faceFromTileNumber(const float camera[16], int k);
 void drawSpots();
 void drawEdges();
 void drawHarbourSigns();

@@ -68,14 +68,8 @@ void drawRollPointers() {
     boardToEye(camera);
     for (int i = 0; i < NUM_TILES; i++) {
         if (pointerV[i].polygon_count == 0) continue;
-        const float pull = tileNumberPull(camera, i);
-        float at[3];
-        tileNumberAnchor(i, at);
         glPushMatrix();
-        glScalef(pull, pull, pull);
-        glMultMatrixf(camera);
-        glTranslatef(at[0], at[1], at[2]);
-        billboardTurn();
+        faceFromTileNumber(camera, i);
         glTranslatef(0, markerTip, 0);
         glBindTexture(GL_TEXTURE_2D, (GLuint)pointerV[i].texture_id);
         drawFlat(pointerV[i], 1);

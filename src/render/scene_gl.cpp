@@ -137,6 +137,16 @@ static const float strokeUnits = 20, digitMiddle = 50;
 // The desert's number, as dealt, in grey and struck through: the desert never pays.
 static const float desertNumber[3] = {0.3f, 0.3f, 0.3f};
 
+void faceFromTileNumber(const float camera[16], int k) {
+    const float pull = tileNumberPull(camera, k);
+    float at[3];
+    tileNumberAnchor(k, at);
+    glScalef(pull, pull, pull);
+    glMultMatrixf(camera);
+    glTranslatef(at[0], at[1], at[2]);
+    billboardTurn();
+}
+
 // Each number centred on its anchor, turned back against the camera so that it stands upright
 // and faces the viewer, and drawn nearer the eye along its lines of sight (camera.h), so that
 // its own tile's models never hide it. Drawn from eye space, untextured in the current
@@ -151,14 +161,8 @@ void drawTileNumbers() {
     for (int k = 0; k < NUM_TILES; k++) {
         snprintf(s, sizeof s, "%u", (unsigned)number[k]);
         const bool desert = model[k] == DESERT;
-        const float pull = tileNumberPull(camera, k);
-        float at[3];
-        tileNumberAnchor(k, at);
         glPushMatrix();
-        glScalef(pull, pull, pull);
-        glMultMatrixf(camera);
-        glTranslatef(at[0], at[1], at[2]);
-        billboardTurn();
+        faceFromTileNumber(camera, k);
         glScalef(1 / strokeUnits, 1 / strokeUnits, 1 / strokeUnits);
         const float width = glutStrokeLength(stroke, (const unsigned char*)s);
         glColor3fv(desert ? desertNumber : colourWhite);
