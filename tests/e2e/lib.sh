@@ -28,7 +28,7 @@ check() { # check DESCRIPTION COMMAND...: runs the command, counts a failure if 
 make_run_dir() { # make_run_dir CONFIG_TEXT
     game_dir=$(mktemp -d /tmp/quelvane-e2e-run.XXXXXX)
     cp "$QV_RUN/quelvane" "$game_dir/"
-    for d in models texturen; do [ -d "$QV_RUN/$d" ] && ln -s "$QV_RUN/$d" "$game_dir/$d"; done
+    for d in models texturen locale; do [ -d "$QV_RUN/$d" ] && ln -s "$QV_RUN/$d" "$game_dir/$d"; done
     if [ -n "$1" ]; then printf '%s\n' "$1" >"$game_dir/ZAVK.cfg"; fi
     return 0
 }
