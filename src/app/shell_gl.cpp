@@ -117,13 +117,15 @@ static void screenSize(int* sw, int* sh) {
 }
 
 // As large as the virtual screen where the desktop leaves room for it, and never smaller
-// than the game plays in.
+// than the game plays in. The viewport stays the window's until the window's size changes.
 static void normalWindowSize(int* w, int* h) {
     int sw, sh;
     screenSize(&sw, &sh);
+    const int shown[4] = {view[0], view[1], view[2], view[3]};
     fitView(sw * 9 / 10 < width ? sw * 9 / 10 : width, sh * 9 / 10 < height ? sh * 9 / 10 : height);
     *w = view[2] < minimumWidth ? minimumWidth : view[2];
     *h = view[3] < minimumHeight ? minimumHeight : view[3];
+    for (int i = 0; i < 4; i++) view[i] = shown[i];
 }
 
 // The window covers the screen, without game mode.
@@ -322,20 +324,14 @@ static void leaveWindow() {
     glutWindowStatusFunc(nullptr);
 }
 
-// Where the display offers no game mode the window itself covers the screen or leaves it.
-static void switchWindowSize() {
-    if (coversScreen) {
-        int w, h;
-        normalWindowSize(&w, &h);
-        glutLeaveFullScreen();
-        glutReshapeWindow(w, h);
-        sizeHeld = true;
-        holdMinimumSize();
-    } else {
-        sizeHeld = false;
-        glutFullScreen();
-    }
-    coversScreen = !coversScreen;
+// The window made last takes over from the old one, which goes.
+static void replaceWindow(int old) {
+    const int made = glutGetWindow();
+    takeOverWindow();
+    glutSetWindow(old);
+    leaveWindow();
+    glutDestroyWindow(old);
+    glutSetWindow(made);
 }
 
 void switchScreenWhenAsked() {
@@ -348,13 +344,11 @@ void switchScreenWhenAsked() {
         takeOverWindow();
         return;
     }
+    // Where the display offers no game mode a window covering the screen and a normal one take
+    // turns; each is made anew, as a window that once covered the screen cannot leave that
+    // size on a display without a window manager.
     const int old = glutGetWindow();
     std::string tried;
-    if (!enterGameMode(&tried)) return switchWindowSize();
-    const int gameMode = glutGetWindow();
-    takeOverWindow();
-    glutSetWindow(old);
-    leaveWindow();
-    glutDestroyWindow(old);
-    glutSetWindow(gameMode);
+    if (!enterGameMode(&tried)) openWindow(!coversScreen);
+    replaceWindow(old);
 }

@@ -356,6 +356,18 @@ settled() { # settled SHOT: player 1's settlement stands on spot 20
 
 # A window manager gives a new window the keyboard; the test servers have none, and a game
 # that ended in game mode leaves the focus nowhere.
+# The game's window is named as desktops know it: its title, its class (the desktop entry's
+# StartupWMClass), the game's process and its icon.
+window_named() {
+    local w props
+    w=$(xdotool search --onlyvisible --classname '^quelvane$' | tail -1)
+    [ -n "$w" ] || return 1
+    props=$(xprop -id "$w" WM_NAME WM_CLASS _NET_WM_PID _NET_WM_ICON)
+    grep -qF 'WM_NAME(STRING) = "Quelvane"' <<<"$props" &&
+        grep -qF 'WM_CLASS(STRING) = "quelvane", "Quelvane"' <<<"$props" &&
+        grep -qF "_NET_WM_PID(CARDINAL) = $game_pid" <<<"$props" &&
+        grep -qF 'Icon (48 x 48)' <<<"$props"
+}
 focus_game() { xdotool search --name '^Quelvane$' windowfocus 2>/dev/null; }
 
 # Seats 1 and 2 played by people, the game started and the view centred.
