@@ -30,11 +30,12 @@ holds_all() {
         share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
         share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/quelvane.png \
         share/icons/hicolor/scalable/apps/quelvane.svg share/man/man6/quelvane.6.gz \
+        share/locale/en/LC_MESSAGES/quelvane.mo share/quelvane/texturen/en/bauen.bmp \
         share/doc/quelvane/copyright share/doc/quelvane/changelog.gz; do
         grep -qx "./usr/$f" "$out/contents.txt" || { log "missing: /usr/$f"; return 1; }
     done
 }
-check "the package holds launcher, game, data, desktop entry, metadata, icons, manual and documents" \
+check "the package holds launcher, game, data, translations, desktop entry, metadata, icons, manual and documents" \
     holds_all
 
 field() { dpkg-deb -f "$deb" "$1"; }

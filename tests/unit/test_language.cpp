@@ -1,5 +1,6 @@
 // The game's languages: which one the environment asks for, the English catalogue taken on a
 // system without English locales, and a catalogue for every text the game shows.
+#include <dirent.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -24,30 +25,45 @@ std::string conversions(const std::string& text) {
     return out;
 }
 
-// Every text the game marks for translation has an English one that takes the same values,
-// and the catalogue holds nothing the game no longer shows.
-TEST(Language, TheEnglishCatalogueHasEveryTextOfTheGame) {
-    std::vector<CatalogueEntry> texts, english;
-    ASSERT_TRUE(readCatalogue(QUELVANE_TEXT_TEMPLATE, texts));
-    ASSERT_TRUE(readCatalogue(QUELVANE_SOURCE_DIR "/po/en.po", english));
-    EXPECT_GT(texts.size(), 60u);
+// Every text the game marks for translation has a translation in every catalogue of po/
+// (English first among them) that takes the same values, and no catalogue holds a text the
+// game no longer shows.
+void checkCatalogue(const std::vector<CatalogueEntry>& texts, const std::string& path) {
+    std::vector<CatalogueEntry> translated;
+    ASSERT_TRUE(readCatalogue(path, translated)) << path;
     for (const CatalogueEntry& text : texts) {
         const CatalogueEntry* found = nullptr;
-        for (const CatalogueEntry& e : english)
+        for (const CatalogueEntry& e : translated)
             if (e.id == text.id) found = &e;
         if (!found) {
-            ADD_FAILURE() << "no English for \"" << text.id << "\"";
+            ADD_FAILURE() << path << ": no translation of \"" << text.id << "\"";
             continue;
         }
-        EXPECT_FALSE(found->str.empty() || found->fuzzy) << text.id;
-        EXPECT_EQ(conversions(found->str), conversions(text.id)) << text.id;
-        EXPECT_EQ(found->cFormat, text.cFormat) << text.id;
+        EXPECT_FALSE(found->str.empty() || found->fuzzy) << path << ": " << text.id;
+        EXPECT_EQ(conversions(found->str), conversions(text.id)) << path << ": " << text.id;
+        EXPECT_EQ(found->cFormat, text.cFormat) << path << ": " << text.id;
     }
-    for (const CatalogueEntry& e : english) {
+    for (const CatalogueEntry& e : translated) {
         bool used = false;
         for (const CatalogueEntry& text : texts) used |= text.id == e.id;
-        EXPECT_TRUE(used) << "\"" << e.id << "\" is no longer shown";
+        EXPECT_TRUE(used) << path << ": \"" << e.id << "\" is no longer shown";
     }
+}
+
+TEST(Language, EveryCatalogueHasEveryTextOfTheGame) {
+    std::vector<CatalogueEntry> texts;
+    ASSERT_TRUE(readCatalogue(QUELVANE_TEXT_TEMPLATE, texts));
+    EXPECT_GT(texts.size(), 60u);
+    std::vector<std::string> catalogues = {QUELVANE_SOURCE_DIR "/po/en.po"};
+    if (DIR* folder = opendir(QUELVANE_SOURCE_DIR "/po")) {
+        while (const dirent* entry = readdir(folder)) {
+            const std::string name = entry->d_name;
+            if (name != "en.po" && name.size() > 3 && name.compare(name.size() - 3, 3, ".po") == 0)
+                catalogues.push_back(QUELVANE_SOURCE_DIR "/po/" + name);
+        }
+        closedir(folder);
+    }
+    for (const std::string& path : catalogues) checkCatalogue(texts, path);
 }
 
 // LC_ALL, LC_MESSAGES and LANG in that order, the first set and not empty; only letters name
@@ -56,11 +72,16 @@ TEST(Language, TheEnvironmentChoosesEnglishOrGermanAndTheCatalogueServesWithoutI
     struct Case {
         const char *all, *messages, *lang, *code;
     } const cases[] = {
-        {nullptr, nullptr, "en_US.UTF-8", "en"}, {"", "", "en_GB", "en"},
-        {"de_DE.UTF-8", nullptr, "en_US", ""},   {nullptr, "en_US", "de_DE", "en"},
-        {nullptr, nullptr, "C", ""},             {nullptr, nullptr, "POSIX", ""},
-        {nullptr, nullptr, nullptr, ""},         {nullptr, nullptr, "../../tmp/x", ""},
-        {"C.UTF-8", nullptr, "en_US", ""},       {nullptr, nullptr, "fr_FR@euro", "fr"},
+        {nullptr, nullptr, "en_US.UTF-8", "en"},
+        {"", "", "en_GB", "en"},
+        {"de_DE.UTF-8", nullptr, "en_US", ""},
+        {nullptr, "en_US", "de_DE", "en"},
+        {nullptr, nullptr, "C", ""},
+        {nullptr, nullptr, "POSIX", ""},
+        {nullptr, nullptr, nullptr, ""},
+        {nullptr, nullptr, "../../tmp/x", ""},
+        {"C.UTF-8", nullptr, "en_US", ""},
+        {nullptr, nullptr, "fr_FR@euro", "fr"},
     };
     auto set = [](const char* name, const char* value) {
         if (value)
