@@ -21,17 +21,24 @@ template <int N> void empty(obj_type (&records)[N]) {
 
 void emptyScene() {
     static const obj_type none = obj_type();
-    obj_type* prototypes[] = {
-        &objectF0,      &objectF1,       &objectF2,       &objectF3,     &objectF4,   &objectF5,
-        &objectF6,      &objectF7,       &object1,        &object2,      &object3,    &object4,
-        &object5,       &object6,        &object7,        &object8,      &object9,    &object10,
-        &object11,      &object12,       &objectB1,       &objectB2,     &objectB3,   &objectB4,
-        &objectB5,      &objectB6,       &objectB7,       &objectB8,     &objectB9,   &objectB10,
-        &objectB11,     &objectB12,      &object,         &deleteObj,    &interfaceW, &interfaceOp,
-        &interfaceWide, &interfaceStrip, &interfaceScore, &interfaceEnd, &objectRing, &interface0,
-        &interface1,    &interface2,     &interface3,     &interface4,   &interface5, &interface6,
-        &interface7,    &interface8,     &interfaceP,     &interfaceOpB, &interfaceSettings,
-        &interfaceLong};
+    obj_type* prototypes[] = {&objectF0,      &objectF1,          &objectF2,
+                              &objectF3,      &objectF4,          &objectF5,
+                              &objectF6,      &objectF7,          &object1,
+                              &object2,       &object3,           &object4,
+                              &object5,       &object6,           &object7,
+                              &object8,       &object9,           &object10,
+                              &object11,      &object12,          &objectB1,
+                              &objectB2,      &objectB3,          &objectB4,
+                              &objectB5,      &objectB6,          &objectB7,
+                              &objectB8,      &objectB9,          &objectB10,
+                              &objectB11,     &objectB12,         &object,
+                              &deleteObj,     &interfaceW,        &interfaceOp,
+                              &interfaceWide, &interfaceStrip,    &interfaceScore,
+                              &interfaceEnd,  &objectRing,        &interface0,
+                              &interface1,    &interface2,        &interface3,
+                              &interface4,    &interface5,        &interface6,
+                              &interface7,    &interface8,        &interfaceP,
+                              &interfaceOpB,  &interfaceSettings, &interfaceLong};
     for (obj_type* r : prototypes) *r = none;
     empty(buildV), empty(tradeV), empty(diceV), empty(playerV), empty(modelV);
     empty(housesV), empty(streetsV), empty(portV), empty(pointerV), empty(paidV), empty(interfaceV);

@@ -172,9 +172,9 @@ TEST(ConfigWrite, ChangesOnlyTheValueAndAddsAMissingKeyBeforeTheEndMarker) {
 
     // Every line that gives the key a value takes the new one; what continued the old value
     // goes but for its comment; Windows line ends and a last line without one stay.
-    EXPECT_EQ(ConfigFile::withValue("a = 1\r\nb =\r\n  2 # two\r\n more\r\nb = 4\r\nc = 5", "b",
-                                    "9", ""),
-              "a = 1\r\nb = 9\r\n# two\r\nb = 9\r\nc = 5");
+    EXPECT_EQ(
+        ConfigFile::withValue("a = 1\r\nb =\r\n  2 # two\r\n more\r\nb = 4\r\nc = 5", "b", "9", ""),
+        "a = 1\r\nb = 9\r\n# two\r\nb = 9\r\nc = 5");
     EXPECT_EQ(ConfigFile::withValue("a = 1", "z", "2", ""), "a = 1\n\nz = 2\n");
     EXPECT_EQ(ConfigFile::withValue("", "z", "2", "note"), "# note\nz = 2\n");
 }
@@ -189,8 +189,7 @@ TEST(ConfigWrite, WritesAFileOfThePlayersOwnInPlaceOfALink) {
     std::ofstream(installed) << "resolution = 0\nwinPoints = 10\nEndConfigFile\n";
     ASSERT_EQ(symlink(installed.c_str(), own.c_str()), 0);
     char why[600] = "";
-    EXPECT_EQ(writeConfigValue(own.c_str(), "winPoints", "12", nullptr, why, sizeof why), 0)
-        << why;
+    EXPECT_EQ(writeConfigValue(own.c_str(), "winPoints", "12", nullptr, why, sizeof why), 0) << why;
     struct stat st;
     ASSERT_EQ(lstat(own.c_str(), &st), 0);
     EXPECT_TRUE(S_ISREG(st.st_mode));

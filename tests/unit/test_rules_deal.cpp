@@ -65,9 +65,9 @@ TEST(RulesSeatSelection, CountAndSeatButtonsRespectTheSeatsTakingPart) {
 // next game and written to the settings' file at once, or said where they cannot be.
 TEST(RulesSeatSelection, SettingsGoToTheNextGameAndIntoTheFile) {
     scratch_dir dir;
-    const std::string file = dir.write(
-        "ZAVK.cfg", bytes{'#', ' ', 'm', 'i', 'n', 'e', '\n', 'w', 'i', 'n', 'P', 'o', 'i', 'n',
-                          't', 's', ' ', '=', ' ', '1', '0', '\n'});
+    const std::string file =
+        dir.write("ZAVK.cfg", bytes{'#', ' ', 'm', 'i', 'n', 'e', '\n', 'w', 'i', 'n', 'P',
+                                    'o', 'i', 'n', 't', 's', ' ', '=',  ' ', '1', '0', '\n'});
     std::snprintf(settingsPath, sizeof settingsPath, "%s", file.c_str());
     configuredWinPoints = 10;
     setUpGame();
