@@ -80,9 +80,13 @@ one_version() {
 check "version $QV_VERSION in the package, its changelog, the launcher, manual, metadata and CHANGELOG.md" \
     one_version
 
-launcher_start "$root/usr/games/quelvane" unpacked || finish
+# In English, with the catalogue found beside the installed data.
+LANG=en_US.UTF-8 LC_ALL='' LC_MESSAGES='' launcher_start "$root/usr/games/quelvane" unpacked ||
+    finish
 shot unpacked
 check "unpacked: the seat selection shows" seat_screen unpacked
+check "unpacked, LANG=en_US.UTF-8: the seat selection in English" \
+    same_as_reference unpacked seats en-seats
 quit_with_escape unpacked
 check "unpacked: the log is in the player's folder" [ -s "$XDG_DATA_HOME/quelvane/quelvane.log" ]
 
