@@ -1,7 +1,8 @@
 # Package helpers for play.sh and test.sh: installs only what is missing (Debian packages).
 
 # Packages the game needs to build and run.
-GAME_PACKAGES="g++ make cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libx11-dev libgl1-mesa-dri"
+GAME_PACKAGES="g++ make cmake gettext freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libx11-dev
+  libgl1-mesa-dri"
 # Further packages for the tests: unit tests, benchmarks, fuzzers, the headless X server, and
 # building and checking the Debian package.
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev

@@ -9,15 +9,16 @@
 #include <cstring>
 #include <string>
 
-#include "app/modes.h"
+#include "platform/language.h"
 #include "platform/platform.h"
 #include "app/shell.h"
 #include "config/ConfigFile.h"
 #include "game/rules.h"
+#include "game/ki.h"
 #include "game/save.h"
+#include "game/settings.h"
 #include "game/state.h"
 #include "game/view.h"
-#include "input/input.h"
 
 // Whether a display can show the game's message box; GLUT is started as soon as there is one.
 static bool hasDisplay;
@@ -60,31 +61,42 @@ static int readSetting(const ConfigFile& cfg, const char* key) {
 }
 
 // Read first thing in main rather than before it, so that --version and --help answer in any
-// folder.
+// folder. The computers' pace came later: a file without it plays at the normal pace.
 static void readSettings() {
     ConfigFile config = openConfig("ZAVK.cfg");
     resolution = readSetting(config, "resolution");
     configuredWinPoints = winPoints = clampWinPoints(readSetting(config, "winPoints"));
+    fastComputers = config.keyExists("fastComputers") && readSetting(config, "fastComputers");
+    resetPace();
+}
+
+// The installed game keeps its data, the catalogues beside it, two folders above the
+// program (prefix/libexec/quelvane/quelvane, prefix/share/...); the run folder of a build holds
+// the program and locale/ together.
+static void findInstallation(char* data, char* locale, int size) {
+    char program[2048] = ".";
+    sysProgramFolder(program, sizeof program);
+    std::snprintf(data, size, "%s/../../share/quelvane", program);
+    std::snprintf(locale, size, "%s/locale", program);
+    if (access(locale, F_OK) != 0) std::snprintf(locale, size, "%s/../../share/locale", program);
+}
+
+// The language the environment asks for, where a catalogue of it is installed; and the
+// settings' file, unless the game runs from the installed data, which it never changes.
+static void settleIn() {
+    char data[2200], locale[2200], code[16];
+    findInstallation(data, locale, sizeof data);
+    languageAsked(code, sizeof code);
+    useLanguage(code, locale);
+    if (sysSameFolder(".", data)) settingsPath[0] = 0;
 }
 
 // Walks the ladder and enters the first possible mode. Where none is (an X server without
 // the video-mode extension: Xvfb, VNC, most remote desktops) the game plays in a window
 // covering the screen instead, and says so.
 static void enterDisplayMode() {
-    const DisplayMode* ladder = modeLadder(resolution);
     std::string tried;
-    for (const DisplayMode* m = ladder; m->mode; ++m) {
-        glutGameModeString(m->mode);
-        if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE)) {
-            if (m->font >= 0) font = m->font;
-            glutEnterGameMode();
-            // For the log: which mode a player's screen took is the first question asked.
-            std::printf("Quelvane: display mode %s\n", m->mode);
-            return;
-        }
-        tried += tried.empty() ? "" : ", ";
-        tried += m->mode;
-    }
+    if (enterGameMode(&tried)) return;
     const std::string text =
         "game mode is not available (tried " + tried + "); playing in a window";
     std::fprintf(stderr, "Quelvane: %s\n", text.c_str());
@@ -109,7 +121,10 @@ static bool answerQuestion(int argc, char** argv) {
                 "  --version       print the version and exit\n"
                 "  --help          print this help and exit\n\n"
                 "The game reads its settings ZAVK.cfg and its folders models/ and texturen/ from\n"
-                "the working directory.\n");
+                "the working directory; the points to win and the computers' pace chosen on the\n"
+                "seat selection are written back to ZAVK.cfg. F11 switches between full screen\n"
+                "and a window. The texts are German, or English where LC_ALL, LC_MESSAGES or\n"
+                "LANG names English.\n");
             return true;
         }
     }
@@ -156,6 +171,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     readSettings();
+    settleIn();
     if (!hasDisplay) {
         std::fprintf(stderr, "Quelvane: no X display (DISPLAY is not set)\n");
         return 1;
@@ -172,16 +188,7 @@ int main(int argc, char** argv) {
     showGatheredErrors();
     openKeptGame();
     startFramePacing();
-    glutMouseFunc(mouse);
-    glutReshapeFunc(resize);
-    // A message box may have taken the window's first reshape.
-    resize(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
-    glutDisplayFunc(display);
-    glutMotionFunc(mouseMotion);
-    glutSpecialFunc(key2);
-    glutKeyboardFunc(key);
-    glutWindowStatusFunc(windowStatus);
-    glutIdleFunc(passWhenDue);
+    handCallbacks();
     glutMainLoop();
     return 0;
 }

@@ -162,6 +162,7 @@ void showMessageBox(const char* message) {
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE);
     const int window = glutCreateWindow("Quelvane");
+    nameWindow();
     glutCloseFunc(closeBox);
     waitForOK();
     glutCloseFunc(nullptr);

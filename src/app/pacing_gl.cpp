@@ -146,6 +146,7 @@ static void restForEvents(int us) {
 }
 
 void passWhenDue() {
+    switchScreenWhenAsked();
     const int us = timeToNextPass(glutGet(GLUT_ELAPSED_TIME));
     if (us > 0) restForEvents(us);
     idle();

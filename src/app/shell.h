@@ -1,6 +1,8 @@
 // The application shell: the window's display and reshape callbacks, GL state and hooks.
 #pragma once
 
+#include <string>
+
 // Draws a whole frame, or over the last one only what the sea's step changed, where the
 // buffers still hold that frame and nothing else moved (onlySeaMoved).
 void display();
@@ -19,6 +21,29 @@ void resize(int w, int h);
 // of a 5:4 shape. The overlay font then follows the window's size.
 void openWindow(bool fullScreen);
 extern bool windowed; // the game plays in a window, not in game mode
+
+// Enters the first mode of the ladder that the resolution setting chooses which the display
+// offers, with the mode's overlay font; false where it offers none, with the modes tried in
+// `tried`.
+bool enterGameMode(std::string* tried);
+
+// Names the current window as desktops know the game: the title "Quelvane", the class
+// quelvane / Quelvane (the desktop entry's StartupWMClass), the process and its machine, and
+// the game's icon.
+void nameWindow();
+// The window's icon as _NET_WM_ICON holds it, made by the asset generator.
+extern const unsigned long windowIcon[];
+extern const int windowIconLength;
+
+// Hands the current window the game's callbacks, and its size to resize; every window the
+// game plays in takes them.
+void handCallbacks();
+
+// F11 (platform.switchScreen) asks; the next pass switches between game mode and a window,
+// or, where the display offers no game mode, between a window covering the screen and a
+// normal one. A new window takes over the old one's GL state, textures and callbacks; the
+// game, the view and the input go on as they were.
+void switchScreenWhenAsked();
 
 // Sets the GL state of the scene, then loads every asset (the scene initialisation).
 void init();

@@ -1,14 +1,22 @@
-// The windowed shell: display and reshape callbacks, projections, text, GL-backed host hooks.
+// The windowed shell: display and reshape callbacks, the window and its switch to full screen
+// and back, GL state, GL-backed host hooks.
 #include <GL/freeglut.h>
 #include <GL/glx.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
 
 #include "platform/platform.h"
+#include "app/modes.h"
 #include "app/shell.h"
 #include "assets/catalogue.h"
 #include "game/view.h"
 #include "game/frames.h"
 #include "game/state.h"
+#include "input/input.h"
 #include "render/draw.h"
 
 bool windowed;
@@ -103,25 +111,100 @@ static void holdMinimumSize() {
     XFree(hints);
 }
 
+static void screenSize(int* sw, int* sh) {
+    *sw = glutGet(GLUT_SCREEN_WIDTH), *sh = glutGet(GLUT_SCREEN_HEIGHT);
+    if (*sw <= 0 || *sh <= 0) *sw = width, *sh = height;
+}
+
+// As large as the virtual screen where the desktop leaves room for it, and never smaller
+// than the game plays in. The viewport stays the window's until the window's size changes.
+static void normalWindowSize(int* w, int* h) {
+    int sw, sh;
+    screenSize(&sw, &sh);
+    const int shown[4] = {view[0], view[1], view[2], view[3]};
+    fitView(sw * 9 / 10 < width ? sw * 9 / 10 : width, sh * 9 / 10 < height ? sh * 9 / 10 : height);
+    *w = view[2] < minimumWidth ? minimumWidth : view[2];
+    *h = view[3] < minimumHeight ? minimumHeight : view[3];
+    for (int i = 0; i < 4; i++) view[i] = shown[i];
+}
+
+// The window covers the screen, without game mode.
+static bool coversScreen;
+
 void openWindow(bool fullScreen) {
-    int sw = glutGet(GLUT_SCREEN_WIDTH), sh = glutGet(GLUT_SCREEN_HEIGHT);
-    if (sw <= 0 || sh <= 0) sw = width, sh = height;
+    int w, h;
     windowed = true;
     if (fullScreen) {
+        screenSize(&w, &h);
         glutInitWindowPosition(0, 0);
-        glutInitWindowSize(sw, sh);
     } else {
-        // As large as the virtual screen where the desktop leaves room for it, and never
-        // smaller than the game plays in.
-        fitView(sw * 9 / 10 < width ? sw * 9 / 10 : width,
-                sh * 9 / 10 < height ? sh * 9 / 10 : height);
-        glutInitWindowSize(view[2] < minimumWidth ? minimumWidth : view[2],
-                           view[3] < minimumHeight ? minimumHeight : view[3]);
+        normalWindowSize(&w, &h);
     }
+    glutInitWindowSize(w, h);
     glutCreateWindow("Quelvane");
+    nameWindow();
     sizeHeld = !fullScreen;
+    coversScreen = fullScreen;
     if (sizeHeld) holdMinimumSize();
     if (fullScreen) glutFullScreen();
+}
+
+// Game mode takes the mode's font, or the one the game starts with where the mode names none.
+bool enterGameMode(std::string* tried) {
+    static const int startFont = font;
+    for (const DisplayMode* m = modeLadder(resolution); m->mode; ++m) {
+        glutGameModeString(m->mode);
+        if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE)) {
+            font = m->font >= 0 ? m->font : startFont;
+            glutEnterGameMode();
+            windowed = sizeHeld = coversScreen = false;
+            nameWindow();
+            // For the log: which mode a player's screen took is the first question asked.
+            std::printf("Quelvane: display mode %s\n", m->mode);
+            return true;
+        }
+        *tried += tried->empty() ? "" : ", ";
+        *tried += m->mode;
+    }
+    return false;
+}
+
+static Atom atom(Display* display, const char* name) {
+    return XInternAtom(display, name, False);
+}
+
+// WM_CLIENT_MACHINE goes with _NET_WM_PID: the number names a process on that machine.
+static void nameProcess(Display* display, Window window) {
+    char host[256] = "";
+    gethostname(host, sizeof host - 1);
+    char* names[1] = {host};
+    XTextProperty machine;
+    if (host[0] && XStringListToTextProperty(names, 1, &machine)) {
+        XSetWMClientMachine(display, window, &machine);
+        XFree(machine.value);
+    }
+    const unsigned long pid = (unsigned long)getpid();
+    XChangeProperty(display, window, atom(display, "_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
+                    (const unsigned char*)&pid, 1);
+}
+
+void nameWindow() {
+    glutSetWindowTitle("Quelvane");
+    glutSetIconTitle("Quelvane");
+    Display* display = glXGetCurrentDisplay();
+    const Window window = glXGetCurrentDrawable();
+    if (!display || !window) return;
+    char name[] = "quelvane", type[] = "Quelvane";
+    XClassHint hint = {name, type};
+    XSetClassHint(display, window, &hint);
+    const Atom utf8 = atom(display, "UTF8_STRING");
+    for (const char* property : {"_NET_WM_NAME", "_NET_WM_ICON_NAME"})
+        XChangeProperty(display, window, atom(display, property), utf8, 8, PropModeReplace,
+                        (const unsigned char*)type, 8);
+    nameProcess(display, window);
+    XChangeProperty(display, window, atom(display, "_NET_WM_ICON"), XA_CARDINAL, 32,
+                    PropModeReplace, (const unsigned char*)windowIcon, windowIconLength);
+    XFlush(display);
 }
 
 static const GLfloat light_ambient[] = {0.75f, 0.75f, 0.75f, 0.75f};
@@ -153,6 +236,25 @@ void init() {
     initScene();
 }
 
+void handCallbacks() {
+    glutMouseFunc(mouse);
+    glutReshapeFunc(resize);
+    // A message box may have taken the window's first reshape.
+    resize(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    glutDisplayFunc(display);
+    glutMotionFunc(mouseMotion);
+    glutSpecialFunc(key2);
+    glutKeyboardFunc(key);
+    glutWindowStatusFunc(windowStatus);
+    glutIdleFunc(passWhenDue);
+}
+
+static bool screenSwitchAsked;
+
+static void askScreenSwitch() {
+    screenSwitchAsked = true;
+}
+
 static int glutMilliseconds() {
     return glutGet(GLUT_ELAPSED_TIME);
 }
@@ -169,7 +271,7 @@ static void glWireFrame(bool on) {
     glPolygonMode(GL_FRONT_AND_BACK, on ? GL_LINE : GL_FILL);
 }
 
-static void glUploadTexture(int name, int w, int h, const unsigned char* rgba) {
+static void uploadTexture(int name, int w, int h, const unsigned char* rgba) {
     glBindTexture(GL_TEXTURE_2D, (GLuint)name);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
@@ -178,6 +280,19 @@ static void glUploadTexture(int name, int w, int h, const unsigned char* rgba) {
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glTexImage2D(GL_TEXTURE_2D, 0, 4, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     gluBuild2DMipmaps(GL_TEXTURE_2D, 4, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+}
+
+// Every texture as it was uploaded, for the context of a new window: game mode and a window
+// each have their own. Made once at start, while the scene loads.
+struct KeptTexture {
+    int name, w, h;
+    std::vector<unsigned char> rgba;
+};
+static std::vector<KeptTexture> keptTextures;
+
+static void glUploadTexture(int name, int w, int h, const unsigned char* rgba) {
+    uploadTexture(name, w, h, rgba);
+    keptTextures.push_back({name, w, h, std::vector<unsigned char>(rgba, rgba + 4 * w * h)});
 }
 
 void installWindowHooks() {
@@ -189,4 +304,51 @@ void installWindowHooks() {
     platform.keepFile = sysKeepFileInBackground;
     platform.keptFileState = sysBackgroundKeepState;
     platform.errorBox = gatherError;
+    platform.switchScreen = askScreenSwitch;
+}
+
+// The new window's context holds nothing of the old one's: the GL state, the textures and the
+// meshes' lists are made again, and the frames paced for it. Its first frame is drawn whole.
+static void takeOverWindow() {
+    initGLState();
+    for (const KeptTexture& t : keptTextures) uploadTexture(t.name, t.w, t.h, t.rgba.data());
+    forgetMeshLists();
+    startFramePacing();
+    handCallbacks();
+    showWindow(true);
+    wantFrame();
+}
+
+// A window left says nothing more of being hidden: the game's own shows.
+static void leaveWindow() {
+    glutWindowStatusFunc(nullptr);
+}
+
+// The window made last takes over from the old one, which goes.
+static void replaceWindow(int old) {
+    const int made = glutGetWindow();
+    takeOverWindow();
+    glutSetWindow(old);
+    leaveWindow();
+    glutDestroyWindow(old);
+    glutSetWindow(made);
+}
+
+void switchScreenWhenAsked() {
+    if (!screenSwitchAsked) return;
+    screenSwitchAsked = false;
+    if (glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) {
+        leaveWindow();
+        glutLeaveGameMode();
+        openWindow(false);
+        takeOverWindow();
+        return;
+    }
+    // Where the display offers no game mode a window covering the screen and a normal one take
+    // turns; each is made anew, as a window that once covered the screen cannot leave that
+    // size on a display without a window manager.
+    const int old = glutGetWindow();
+    std::string tried;
+    if (!enterGameMode(&tried)) openWindow(!coversScreen);
+    replaceWindow(old);
 }

@@ -2,8 +2,10 @@
 #include "catalogue.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
+#include "platform/language.h"
 #include "platform/platform.h"
 
 obj_type objectF0, objectF1, objectF2, objectF3, objectF4, objectF5, objectF6, objectF7;
@@ -16,6 +18,7 @@ obj_type interface0, interface1, interface2, interface3, interface4, interface5;
 obj_type interface6, interface7, interface8, interfaceW, interfaceP, interfaceOpB;
 obj_type interfaceOp;
 obj_type interfaceWide, interfaceStrip, interfaceScore, interfaceEnd;
+obj_type interfaceSettings, interfaceLong;
 obj_type objectRing;
 
 obj_type object;
@@ -45,12 +48,12 @@ struct quad_panel {
 };
 
 static const quad_panel quadPanels[] = {
-    {&interface0, 2.5f, 0.2f},    {&interface1, 0.1f, 0.1f},     {&interface2, 0.5f, 0.5f},
-    {&interface3, 0.15f, 0.15f},  {&interface4, 0.22f, 0.1f},    {&interface5, 0.75f, 1.1f},
-    {&interface6, 0.07f, 0.07f},  {&interface7, 0.03f, 0.03f},   {&interface8, 0.6f, 0.75f},
-    {&interfaceW, 5.0f, 5.0f},    {&interfaceOpB, 0.22f, 0.08f}, {&interfaceOp, 0.3f, 0.7f},
-    {&interfaceWide, 0.3f, 0.1f}, {&interfaceStrip, 0.9f, 0.1f}, {&interfaceScore, 0.5f, 0.31f},
-    {&interfaceEnd, 0.9f, 0.6f},
+    {&interface0, 2.5f, 0.2f},    {&interface1, 0.1f, 0.1f},         {&interface2, 0.5f, 0.5f},
+    {&interface3, 0.15f, 0.15f},  {&interface4, 0.22f, 0.1f},        {&interface5, 0.75f, 1.1f},
+    {&interface6, 0.07f, 0.07f},  {&interface7, 0.03f, 0.03f},       {&interface8, 0.6f, 0.75f},
+    {&interfaceW, 5.0f, 5.0f},    {&interfaceOpB, 0.22f, 0.08f},     {&interfaceOp, 0.3f, 0.7f},
+    {&interfaceWide, 0.3f, 0.1f}, {&interfaceStrip, 0.9f, 0.1f},     {&interfaceScore, 0.5f, 0.31f},
+    {&interfaceEnd, 0.9f, 0.6f},  {&interfaceSettings, 0.6f, 0.25f}, {&interfaceLong, 0.52f, 0.09f},
 };
 
 // Corner signs of the quad's vertices and their texture coordinates.
@@ -218,7 +221,21 @@ static const struct {
     {&interfaceStrip, "texturen/meldung.bmp", nullptr},
     {&interfaceScore, "texturen/punkte.bmp", nullptr},
     {&interfaceEnd, "texturen/ende.bmp", nullptr},
+    {&interfaceSettings, "texturen/einstellungen.bmp", nullptr},
+    {&interfaceLong, nullptr, &interface4},
 };
+
+// A texture with words in its picture has one per language, in texturen/<language>/ beside
+// the German one; every other serves in every language.
+static int loadTexture(const char* path) {
+    const char* file = std::strrchr(path, '/');
+    char own[256];
+    if (language[0] && file &&
+        std::snprintf(own, sizeof own, "texturen/%s%s", language, file) < (int)sizeof own &&
+        !sysNothingAt(own))
+        return LoadBMP(own);
+    return LoadBMP(path);
+}
 
 int ObjLoad(const char* object_file, const char* texture_file) {
     if (!Load3DS(&object, object_file)) return 0;
@@ -303,7 +320,7 @@ static void loadModel(const model_row& row) {
     if (Load3DS(row.record, row.model) && row.record->polygon_count == 0)
         sysErrorBox("3DS file damaged (no triangles)", row.model);
     if (row.record->polygon_count == 0) standIn(row.record, row.model);
-    row.record->texture_id = LoadBMP(row.texture);
+    row.record->texture_id = loadTexture(row.texture);
     ObjCalcNormals(row.record);
     if (row.copy) *row.copy = *row.record;
 }
@@ -319,17 +336,17 @@ static void loadModels(const model_row* rows, int count) {
 }
 
 static void loadSky() {
-    for (const auto& row : skyRows) sky[row.entry] = LoadBMP(row.texture);
+    for (const auto& row : skyRows) sky[row.entry] = loadTexture(row.texture);
 }
 
 static void loadPanels() {
     for (const panel_step& step : panelSteps) {
-        step.panel->texture_id = LoadBMP(step.texture);
+        step.panel->texture_id = loadTexture(step.texture);
         for (int i = 0; i < MAX_STEP_SLOTS && step.slots[i]; i++) *step.slots[i] = *step.panel;
     }
     for (const auto& added : addedPanels)
         added.panel->texture_id =
-            added.texture ? LoadBMP(added.texture) : added.looksLike->texture_id;
+            added.texture ? loadTexture(added.texture) : added.looksLike->texture_id;
 }
 
 void initScene() {

@@ -16,8 +16,10 @@ extern obj_type interface0, interface1, interface2, interface3, interface4, inte
 extern obj_type interface6, interface7, interface8, interfaceW, interfaceP, interfaceOpB;
 extern obj_type interfaceOp;
 // Panels added after the first 72: a button wider by half for longer labels, the
-// message strip above the bar, the scoreboard and the end screen.
+// message strip above the bar, the scoreboard and the end screen; the settings' panel under
+// the seat selection and its long button.
 extern obj_type interfaceWide, interfaceStrip, interfaceScore, interfaceEnd;
+extern obj_type interfaceSettings, interfaceLong;
 // A model added later: the ring that marks a tile the roll paid for.
 extern obj_type objectRing;
 
@@ -32,7 +34,7 @@ extern obj_type playerV[4];
 
 // Display slots, drawn every frame at the positions of the layout tables. The interface has
 // the first 72 panels and the buttons added after them.
-enum { NUM_INTERFACE_SLOTS = 79 };
+enum { NUM_INTERFACE_SLOTS = 83 };
 extern obj_type modelV[29];   // land tiles 0-18, harbour pieces 19-27, beach base 28
 extern obj_type housesV[54];  // settlement spots
 extern obj_type streetsV[72]; // road edges

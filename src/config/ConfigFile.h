@@ -32,6 +32,19 @@ class ConfigFile {
     template <class T> static T string_as_T(const std::string& s);
     static void trim(std::string& s);
 
+    // The text of a configuration file with key set to value, read by the rules above: every
+    // line that gives key a value takes the new one in place of the old, keeping what stands
+    // around it (blanks, a comment, the line's end); lines that continued the old value go,
+    // but for their comments. Where no line gives key a value, the note as comments (a line
+    // each) and
+    // "key = value" are added before the line of the end marker, or at the end. Every other
+    // line stays as it was, in its place.
+    static std::string withValue(const std::string& text, const std::string& key,
+                                 const std::string& value, const std::string& note,
+                                 const std::string& delimiter = "=",
+                                 const std::string& comment = "#",
+                                 const std::string& sentry = "EndConfigFile");
+
     friend std::ostream& operator<<(std::ostream& os, const ConfigFile& cf);
     friend std::istream& operator>>(std::istream& is, ConfigFile& cf);
 
@@ -54,3 +67,12 @@ template <class T> T ConfigFile::read(const std::string& key) const {
     if (p == contents.end()) throw key_not_found(key);
     return string_as_T<T>(p->second);
 }
+
+// Sets key to value in the game's configuration file at path, as withValue changes its text
+// (note: the comment over a key it adds), at once and never half written: the new text
+// replaces the file by a rename, so that a file that was a symbolic link becomes a file of
+// its own. A file that may not be written (the player made it read-only) stays as it is.
+// Returns a WriteTrouble (platform.h), WRITE_OK when the value is in the file; why tells the
+// reason otherwise.
+int writeConfigValue(const char* path, const char* key, const char* value, const char* note,
+                     char* why, int whySize);

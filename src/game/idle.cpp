@@ -7,6 +7,7 @@
 #include "picks.h"
 #include "rules.h"
 #include "save.h"
+#include "settings.h"
 #include "state.h"
 #include "switches.h"
 #include "platform/platform.h"
@@ -98,6 +99,9 @@ static const Command commands[] = {
     {seatChoice,    PICK_SEAT_PERSON,   1, 4, nullptr,            seatForPerson},
     {seatChoice,    PICK_SEAT_COMPUTER, 1, 4, nullptr,            seatForComputer},
     {seatChoice,    PICK_START,         0, 0, startGame,          nullptr},
+    {seatChoice,    PICK_TARGET_LOWER,  0, 0, lowerTarget,        nullptr},
+    {seatChoice,    PICK_TARGET_RAISE,  0, 0, raiseTarget,        nullptr},
+    {seatChoice,    PICK_PACE,          0, 0, switchPace,         nullptr},
     {resumeOffered, PICK_START_BESIDE,  0, 0, startGame,          nullptr},
     {resumeOffered, PICK_RESUME,        0, 0, resumeKeptGame,     nullptr},
     {canTakeBack,   PICK_UNDO,          0, 0, takeBackBuild,      nullptr},

@@ -9,11 +9,17 @@
 
 int kiWait1, kiWait2;
 bool fastForward;
+bool fastComputers;
+
+void holdPace(bool held) {
+    const int speed = (fastComputers ? 3 : 1) * (held ? 3 : 1);
+    kiWait1 = 1500 / speed;
+    kiWait2 = 3000 / speed;
+    fastForward = held;
+}
 
 void resetPace() {
-    kiWait1 = 1500;
-    kiWait2 = 3000;
-    fastForward = false;
+    holdPace(false);
 }
 
 [[maybe_unused]] static const bool paceSet = ownsState(resetPace);

@@ -24,11 +24,15 @@ enum KiState {
     KI_END,        // hand the press flags back
 };
 
-// The computer's pace: its two delays between steps in ms, a third as long while the left
-// button is held during its turn. Set from the mouse; not part of a game.
+// The computer's pace: its two delays between steps in ms, 1500 and 3000 at the normal pace,
+// a third as long at the fast one, and a third again as long while the left button is held
+// during its turn. Set from the mouse and the settings; not part of a game.
 extern int kiWait1, kiWait2;
-extern bool fastForward; // the left button is held during a computer turn
-// Back to the normal pace, 1500 and 3000 ms; runs before main and for every new game.
+extern bool fastForward;   // the left button is held during a computer turn
+extern bool fastComputers; // the configured pace is the fast one; no owner's, it lasts the run
+// The button held or let go; the delays follow.
+void holdPace(bool held);
+// Back to the configured pace with the button let go; runs before main and for every new game.
 void resetPace();
 
 // One step of the computer turn machine at pass time t (ms); does nothing while kiTurn <= 0.

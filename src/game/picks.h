@@ -50,6 +50,10 @@ enum InterfaceSlot {
     SLOT_MESSAGE_STRIP = 76, // the message line's strip above the bar while the dice are shown
     SLOT_SCOREBOARD = 77,    // every seat's points and cards, during a game
     SLOT_END_SCREEN = 78,    // the end screen's panel once the game is won
+    SLOT_SETTINGS = 79,      // the settings' panel under the seat selection
+    SLOT_TARGET_LOWER = 80,  // "-" and "+" beside "Ziel: 10 Punkte"
+    SLOT_TARGET_RAISE = 81,  //
+    SLOT_PACE = 82,          // "Computer: normal" or "Computer: schnell"
     NUM_SLOTS = NUM_INTERFACE_SLOTS,
 };
 
@@ -88,6 +92,9 @@ enum PickName {
     PICK_RESUME = PICK_PANEL + SLOT_RESUME,
     PICK_UNDO = PICK_PANEL + SLOT_UNDO,
     PICK_NEW_GAME = PICK_PANEL + SLOT_NEW_GAME,
+    PICK_TARGET_LOWER = PICK_PANEL + SLOT_TARGET_LOWER,
+    PICK_TARGET_RAISE = PICK_PANEL + SLOT_TARGET_RAISE,
+    PICK_PACE = PICK_PANEL + SLOT_PACE,
 };
 
 inline int spotPick(int s) {

@@ -27,6 +27,10 @@ void showAddedButtons() {
     showIn(SLOT_MESSAGE_STRIP, shownIf(!playersChoice && !win && diceShown, interfaceStrip));
     showIn(SLOT_SCOREBOARD, shownIf(!playersChoice, interfaceScore));
     showIn(SLOT_END_SCREEN, shownIf(win, interfaceEnd));
+    showIn(SLOT_SETTINGS, shownIf(playersChoice, interfaceSettings));
+    showIn(SLOT_TARGET_LOWER, shownIf(playersChoice, interface6));
+    showIn(SLOT_TARGET_RAISE, shownIf(playersChoice, interface6));
+    showIn(SLOT_PACE, shownIf(playersChoice, interfaceLong));
 }
 
 void showGame() {

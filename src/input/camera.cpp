@@ -57,6 +57,9 @@ void key2(int code, int, int) {
     case SPECIAL_F4:
         toggleLight();
         break;
+    case SPECIAL_F11:
+        platform.switchScreen();
+        break;
     case SPECIAL_LEFT:
         if (trans1 > -transLimit) trans1 -= transSpeed;
         break;

@@ -5,7 +5,14 @@
 // checks them against GLUT's own headers.
 enum { MOUSE_LEFT = 0, MOUSE_MIDDLE = 1, MOUSE_RIGHT = 2 };
 enum { MOUSE_PRESS = 0, MOUSE_RELEASE = 1 };
-enum { SPECIAL_F2 = 2, SPECIAL_F3 = 3, SPECIAL_F4 = 4, SPECIAL_LEFT = 100, SPECIAL_RIGHT = 102 };
+enum {
+    SPECIAL_F2 = 2,
+    SPECIAL_F3 = 3,
+    SPECIAL_F4 = 4,
+    SPECIAL_F11 = 11,
+    SPECIAL_LEFT = 100,
+    SPECIAL_RIGHT = 102
+};
 
 // Words in the selection buffer of one pick: 128 records of one name each.
 enum { PICK_BUFFER_WORDS = 512 };

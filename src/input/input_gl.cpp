@@ -12,7 +12,8 @@ static_assert(MOUSE_LEFT == GLUT_LEFT_BUTTON && MOUSE_MIDDLE == GLUT_MIDDLE_BUTT
               "mouse button codes");
 static_assert(MOUSE_PRESS == GLUT_DOWN && MOUSE_RELEASE == GLUT_UP, "mouse button states");
 static_assert(SPECIAL_F2 == GLUT_KEY_F2 && SPECIAL_F3 == GLUT_KEY_F3 && SPECIAL_F4 == GLUT_KEY_F4 &&
-                  SPECIAL_LEFT == GLUT_KEY_LEFT && SPECIAL_RIGHT == GLUT_KEY_RIGHT,
+                  SPECIAL_F11 == GLUT_KEY_F11 && SPECIAL_LEFT == GLUT_KEY_LEFT &&
+                  SPECIAL_RIGHT == GLUT_KEY_RIGHT,
               "special key codes");
 
 // Where the press being picked came.

@@ -22,10 +22,8 @@ void resetInput() {
 
 // The pace shows as the speed marks of a computer turn.
 static void setPace(bool fast) {
-    kiWait1 = fast ? 500 : 1500;
-    kiWait2 = fast ? 1000 : 3000;
     if (fastForward != fast) wantFrame();
-    fastForward = fast;
+    holdPace(fast);
 }
 
 // A person's press is queued with its pick rather than left in the press flags, so a tap

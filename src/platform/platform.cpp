@@ -28,6 +28,7 @@ static void exitNow(int status) {
 static void noSwitch(bool) {}
 static void noUpload(int, int, int, const unsigned char*) {}
 static void noBox(const char*) {}
+static void noScreen() {}
 
 // Without a window a kept file is written at once, so its outcome is known when it returns.
 static int lastKeptTrouble;
@@ -42,9 +43,9 @@ static int keptFileNow(char* why, int whySize) {
     return lastKeptTrouble;
 }
 
-const PlatformHooks headlessPlatform = {steadyMilliseconds, noRedisplay, exitNow,
-                                        noSwitch,           noSwitch,    noUpload,
-                                        keepFileNow,        keptFileNow, noBox};
+const PlatformHooks headlessPlatform = {
+    steadyMilliseconds, noRedisplay, exitNow,     noSwitch, noSwitch,
+    noUpload,           keepFileNow, keptFileNow, noBox,    noScreen};
 PlatformHooks platform = headlessPlatform;
 
 void sysErrorBox(const char* text, const char* file) {
@@ -55,6 +56,23 @@ void sysErrorBox(const char* text, const char* file) {
         std::snprintf(line, sizeof line, "%s", text);
     std::fprintf(stderr, "Quelvane: %s\n", line);
     platform.errorBox(line);
+}
+
+bool sysProgramFolder(char* folder, int size) {
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return false;
+    path[n] = 0;
+    char* slash = std::strrchr(path, '/');
+    if (!slash) return false;
+    *slash = 0;
+    return std::snprintf(folder, size, "%s", path) < size;
+}
+
+bool sysSameFolder(const char* a, const char* b) {
+    struct stat sa, sb;
+    return stat(a, &sa) == 0 && stat(b, &sb) == 0 && S_ISDIR(sa.st_mode) &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 long sysFileLength(FILE* f) {
@@ -177,7 +195,7 @@ static bool failedWrite(char* why, int whySize, int* trouble, const char* what, 
 }
 
 bool sysReplaceFile(const char* path, const void* data, int size, char* why, int whySize,
-                    int* trouble) {
+                    int* trouble, int mode) {
     if (trouble) *trouble = WRITE_OK;
     char temporary[4096];
     if (std::snprintf(temporary, sizeof temporary, "%s.%d.tmp", path, (int)getpid()) >=
@@ -186,7 +204,7 @@ bool sysReplaceFile(const char* path, const void* data, int size, char* why, int
         if (trouble) *trouble = WRITE_FAILED;
         return false;
     }
-    const int fd = open(temporary, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = open(temporary, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, (mode_t)mode);
     if (fd < 0) return failedWrite(why, whySize, trouble, "cannot write", temporary);
     if (!writeAll(fd, (const unsigned char*)data, size) || fsync(fd) != 0) {
         failedWrite(why, whySize, trouble, "cannot write", temporary);

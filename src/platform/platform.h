@@ -23,6 +23,9 @@ struct PlatformHooks {
     // Shows an error a player must see, besides its line on standard error: a message box
     // where there is a display. The headless version shows nothing more.
     void (*errorBox)(const char* text);
+    // Full screen to a window and back, soon after: nothing changes for the game. Without a
+    // window there is nothing to switch.
+    void (*switchScreen)();
 };
 
 extern const PlatformHooks headlessPlatform; // what platform holds until a window exists
@@ -31,6 +34,11 @@ extern PlatformHooks platform;
 // Reports a loader failure: one line on standard error, "Quelvane: " and the text, followed
 // by the file concerned when there is one, and the same to platform.errorBox.
 void sysErrorBox(const char* text, const char* file);
+
+// The folder of the running program, without a slash at its end; false where it cannot be told.
+bool sysProgramFolder(char* folder, int size);
+// Whether two paths name the same existing folder.
+bool sysSameFolder(const char* a, const char* b);
 
 // Length in bytes of an open file, or -1 if it cannot be told; the position is kept.
 long sysFileLength(FILE* f);
@@ -46,19 +54,21 @@ FileState sysReadFile(const char* path, unsigned char* data, int capacity, int* 
 // What stood in the way of writing a file, told from the system's error.
 enum WriteTrouble {
     WRITE_OK,
-    WRITE_DISK_FULL,  // no room left, or the quota is used up
-    WRITE_READ_ONLY,  // the folder may not be written
-    WRITE_IN_THE_WAY, // a folder, or something not the game's, holds the name
-    WRITE_LOCKED,     // another copy of the game keeps the file
-    WRITE_FAILED,     // any other error
+    WRITE_DISK_FULL,      // no room left, or the quota is used up
+    WRITE_READ_ONLY,      // the folder may not be written
+    WRITE_IN_THE_WAY,     // a folder, or something not the game's, holds the name
+    WRITE_LOCKED,         // another copy of the game keeps the file
+    WRITE_FAILED,         // any other error
+    WRITE_FILE_READ_ONLY, // the file itself may not be written, whatever its folder allows
 };
 
 // Replaces the file at path with the bytes given and never leaves it half written: they go to
 // a temporary file of this process's own in the same folder, which is flushed to disk and
 // renamed over it; then the folder is flushed, so the new name lasts. An older file stays as
-// it was when any step fails. *trouble (where given) tells what stood in the way.
+// it was when any step fails. *trouble (where given) tells what stood in the way. The new file
+// takes the permissions `mode`, less the umask.
 bool sysReplaceFile(const char* path, const void* data, int size, char* why, int whySize,
-                    int* trouble = nullptr);
+                    int* trouble = nullptr, int mode = 0644);
 
 // Nothing at all lies at path (not even a dangling link).
 bool sysNothingAt(const char* path);

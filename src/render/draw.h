@@ -15,6 +15,10 @@ void drawSeaAgain();
 // the old lines would stay, nor while the frame rate shows, whose text changes on its own.
 bool seaAloneRedrawable();
 
+// Forgets the meshes' display lists, which stay with the GL context they were made in: a new
+// window's makes them again as it draws.
+void forgetMeshLists();
+
 // Multiplies the frame's perspective onto the current matrix: the aspect of the virtual
 // 1280 x 1024 screen, near 2, far roomDistance. The drawing and the selection pass both
 // take it from here, so a click hits what is seen.

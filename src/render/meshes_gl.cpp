@@ -125,6 +125,10 @@ static MeshList* listFor(const obj_type& obj) {
     return m;
 }
 
+void forgetMeshLists() {
+    listsUsed = nextReplaced = 0;
+}
+
 void beginViewTests() {
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
 }

@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "assets/catalogue.h"
 #include "game/ki.h"
@@ -12,9 +13,11 @@
 #include "game/picks.h"
 #include "game/rules.h"
 #include "game/save.h"
+#include "game/settings.h"
 #include "game/state.h"
 #include "game/view.h"
 #include "layout.h"
+#include "platform/language.h"
 #include "platform/platform.h"
 
 static void noColour(float, float, float) {}
@@ -48,13 +51,20 @@ const float seatOnButton[5][3] = {
     {1, 0.66f, 0.62f}, {0.7f, 0.76f, 1}, {0.55f, 0.95f, 0.3f}, {0.95f, 0.64f, 1},
 };
 
-static const char* const personLabel[5] = {"", "Spieler 1", "Spieler 2", "Spieler 3", "Spieler 4"};
-static const char* const computerLabel[5] = {"", "Comp. 1", "Comp. 2", "Comp. 3", "Comp. 4"};
-static const char* const strongLabel[5] = {"", "Profi 1", "Profi 2", "Profi 3", "Profi 4"};
+// A seat's names, with its number: a person's, the table computer's and the strong one's.
+static const char* const personName = N_("Spieler %u");
+static const char* const tableName = N_("Comp. %u");
+static const char* const strongName = N_("Profi %u");
+
+// One of the names above for seat k, in the language chosen.
+static const char* named(char* out, int size, const char* name, int k) {
+    snprintf(out, size, tr(name), (unsigned)k);
+    return out;
+}
 
 // A computer seat is named by how it plays: "Comp. n" the table, "Profi n" the strong one.
 static const char* computerName(int k) {
-    return kiStrength[k] == KI_STRONG ? strongLabel[k] : computerLabel[k];
+    return kiStrength[k] == KI_STRONG ? strongName : tableName;
 }
 
 // Trade panel rows of resources 1-5: heights of the counts and of the row lines.
@@ -137,12 +147,13 @@ enum ButtonLabel {
     BUTTON_LABELS
 };
 static const char* const buttonLabel[BUTTON_LABELS] = {
-    "Baukosten",  "Optionen", "Wuerfeln", "Handeln", "Bauen",      "Zurueck",     "Naechster",
-    "Schliessen", "tauschen", "Hafen",    "Start",   "Fortsetzen", "Neues Spiel",
+    N_("Baukosten"), N_("Optionen"),   N_("Wuerfeln"),    N_("Handeln"),  N_("Bauen"),
+    N_("Zurueck"),   N_("Naechster"),  N_("Schliessen"),  N_("tauschen"), N_("Hafen"),
+    N_("Start"),     N_("Fortsetzen"), N_("Neues Spiel"),
 };
 // The option buttons' labels, from the top: "Zeichen" on slot 65 to "Licht" on slot 70.
-static const char* const optionLabel[6] = {"Licht",  "Frames", "Wire",
-                                           "Center", "Zahlen", "Zeichen"};
+static const char* const optionLabel[6] = {N_("Licht"),  N_("Frames"), N_("Wire"),
+                                           N_("Center"), N_("Zahlen"), N_("Zeichen")};
 
 // The room of an option's label, which keeps clear of the marker before it, whatever the font.
 static Room optionRoom(int slot) {
@@ -151,6 +162,9 @@ static Room optionRoom(int slot) {
     return room;
 }
 
+// The computers' pace on its button, by fastComputers.
+static const char* const paceLabel[2] = {N_("Computer: normal"), N_("Computer: schnell")};
+
 // All buttons' labels stand in one font: the overlay font where every one of them fits its
 // button in it ("Neues Spiel" the wider one), else the small one. Chosen once a frame.
 static bool buttonsSmall;
@@ -158,14 +172,18 @@ static bool buttonsSmall;
 static void chooseButtonFont() {
     const Room button = slotRoom(SLOT_MAIN, interface4), option = optionRoom(SLOT_OPT_SIGNS);
     auto tooWide = [](const Room& room, const char* text) {
-        return overlayOutput.width(text) > room.right - room.left;
+        return overlayOutput.width(tr(text)) > room.right - room.left;
     };
     buttonsSmall = tooWide(slotRoom(SLOT_NEW_GAME, interfaceWide), buttonLabel[LABEL_NEW_GAME]);
     for (int i = 0; i < LABEL_NEW_GAME; i++) buttonsSmall |= tooWide(button, buttonLabel[i]);
     for (const char* text : optionLabel) buttonsSmall |= tooWide(option, text);
+    for (const char* text : paceLabel)
+        buttonsSmall |= tooWide(slotRoom(SLOT_PACE, interfaceLong), text);
     for (int k = 1; k <= 4; k++)
-        buttonsSmall |= tooWide(button, personLabel[k]) || tooWide(button, computerLabel[k]) ||
-                        tooWide(button, strongLabel[k]);
+        for (const char* name : {personName, tableName, strongName}) {
+            char text[32];
+            buttonsSmall |= tooWide(button, named(text, sizeof text, name, k));
+        }
 }
 
 // A button's label: the seat's name or one of the table's.
@@ -176,7 +194,22 @@ static void buttonText(int slot, const obj_type& shape, float X, float Y, const 
 
 static void buttonLabelOn(int slot, const obj_type& shape, float X, float Y, const float* colour,
                           int which) {
-    buttonText(slot, shape, X, Y, colour, buttonLabel[which]);
+    buttonText(slot, shape, X, Y, colour, tr(buttonLabel[which]));
+}
+
+// A label in the middle of its button.
+static void centredLabel(int slot, const obj_type& shape, float Y, const float* colour,
+                         const char* text) {
+    const Room room = slotRoom(slot, shape);
+    snprintf(s, sizeof s, "%s", text);
+    const float wide = buttonsSmall ? overlayOutput.smallWidth(s) : overlayOutput.width(s);
+    putIn(room, (room.left + room.right - wide) / 2, Y * yInterface, colour, buttonsSmall);
+}
+
+// A seat's name on its button.
+static void seatButton(int slot, float X, float Y, const float* colour, const char* name, int k) {
+    char text[sizeof s];
+    buttonText(slot, interface4, X, Y, colour, named(text, sizeof text, name, k));
 }
 
 // Pieces of text that read as one line, each at its place in layout units.
@@ -232,10 +265,7 @@ static bool isComputer(int p) {
 // A seat's name as the game writes it: "Spieler 1" for a person, "Comp. 2" or "Profi 2" for the
 // computer.
 static void seatName(char* out, int size, int p) {
-    if (isComputer(p))
-        snprintf(out, size, "%s", computerName(p));
-    else
-        snprintf(out, size, "Spieler %u", (unsigned)p);
+    named(out, size, isComputer(p) ? computerName(p) : personName, p);
 }
 
 // The plate under the name of the seat on turn in the bar, in canvas units.
@@ -252,7 +282,7 @@ static void drawStatusLine() {
     count(15.5f, 101, numbers, "%u", resources[p][0]);
     count(18, 101, numbers, "/%u", winPoints);
     for (int k = 0; k < 5; k++) count(cardColumn[k], 101, numbers, "%u", resources[p][k + 1]);
-    label(14, 98.3f, numbers, "Punkte");
+    label(14, 98.3f, numbers, tr("Punkte"));
 }
 
 // The offer and the choices made in the dialog stand out while the computer makes them; the
@@ -276,8 +306,8 @@ static void drawTradePanel() {
             count(77, lineRow[k], fixed, "/%u", resources[isPlayer(player) ? player : 0][k + 1]);
         }
     }
-    labelOn(SLOT_TRADE_PANEL, interface5, 49.2f, 26, fixed, "Incoming");
-    labelOn(SLOT_TRADE_PANEL, interface5, 69.5f, 26, fixed, "Outgoing");
+    labelOn(SLOT_TRADE_PANEL, interface5, 49.2f, 26, fixed, tr("Incoming"));
+    labelOn(SLOT_TRADE_PANEL, interface5, 69.5f, 26, fixed, tr("Outgoing"));
     buttonLabelOn(SLOT_BANK, interface4, 60.7f, 39, choices, LABEL_BANK);
 }
 
@@ -294,26 +324,72 @@ static void drawPlayerChoice() {
         if (k > 1 && playersPicked < k) continue;
         const float y = seatRow[k];
         const bool computer = playerKI[k];
-        buttonText(SLOT_SEAT_PERSON + k, interface4, 52, y,
-                   computer ? colourWhite : seatOnButton[k], personLabel[k]);
+        seatButton(SLOT_SEAT_PERSON + k, 52, y, computer ? colourWhite : seatOnButton[k],
+                   personName, k);
         if (computer)
             label(64.1f, y, colourWhite, ">");
         else
             label(62.6f, y, colourWhite, "<");
         // A person's seat offers the table's computer, which its button makes it.
-        buttonText(SLOT_SEAT_COMPUTER + k, interface4, 67.4f, y,
-                   computer ? seatOnButton[k] : colourWhite,
-                   computer ? computerName(k) : computerLabel[k]);
+        seatButton(SLOT_SEAT_COMPUTER + k, 67.4f, y, computer ? seatOnButton[k] : colourWhite,
+                   computer ? computerName(k) : tableName, k);
     }
+}
+
+// The target between its "-" and "+", its number in the highlight colour: the text around the
+// number in the overlay font, centred between the buttons, or in the small one where it is
+// too wide there.
+static void drawTarget(float Y) {
+    const Room room = {slotRoom(SLOT_TARGET_LOWER, interface6).right + labelMargin,
+                       slotRoom(SLOT_TARGET_RAISE, interface6).left - labelMargin};
+    const char* format = tr("Ziel: %d Punkte");
+    const char* number = std::strstr(format, "%d");
+    char before[32], count[8], after[32];
+    snprintf(before, sizeof before, "%.*s", number ? (int)(number - format) : 0, format);
+    snprintf(count, sizeof count, "%d", configuredWinPoints);
+    snprintf(after, sizeof after, "%s", number ? number + 2 : "");
+    const char* pieces[3] = {before, count, after};
+    const float* colours[3] = {colourWhite, colourHighlight, colourWhite};
+    const bool small =
+        overlayOutput.width(before) + overlayOutput.width(count) + overlayOutput.width(after) >
+        room.right - room.left;
+    float (*measure)(const char*) = small ? overlayOutput.smallWidth : overlayOutput.width;
+    float x = (room.left + room.right - (measure(before) + measure(count) + measure(after))) / 2;
+    for (int i = 0; i < 3; i++) {
+        setColour(colours[i]);
+        (small ? overlayOutput.small : overlayOutput.text)(x, Y * yInterface, pieces[i]);
+        x += measure(pieces[i]);
+    }
+}
+
+// "-" and "+" in the overlay font, as the arrows on the seats' middle buttons.
+static void signOn(int slot, float Y, const char* sign) {
+    const Room room = slotRoom(slot, interface6);
+    snprintf(s, sizeof s, "%s", sign);
+    setColour(colourWhite);
+    overlayOutput.text((room.left + room.right - overlayOutput.width(s)) / 2, Y * yInterface, s);
+}
+
+// The settings under the seats: the target of a new game and the computers' pace.
+static void drawSettings() {
+    signOn(SLOT_TARGET_LOWER, 73.3f, "-");
+    signOn(SLOT_TARGET_RAISE, 73.3f, "+");
+    drawTarget(73.3f);
+    centredLabel(SLOT_PACE, interfaceLong, 79.5f, colourWhite,
+                 tr(paceLabel[fastComputers ? 1 : 0]));
 }
 
 // Reads as one sentence: the player's name, "hat im", the move number, "ten Spielzug gewonnen!".
 static void drawWinMessage() {
     Span line[4] = {{43, isPlayer(player) ? seatOnPanel[player] : colourWhite, ""},
-                    {52, colourWhite, "hat im"},
+                    {52, colourWhite, ""},
                     {58.7f, colourHighlight, ""},
-                    {61.2f, colourWhite, "ten Spielzug gewonnen!", true}};
+                    {61.2f, colourWhite, "", true}};
     seatName(line[0].text, sizeof line[0].text, player);
+    // TRANSLATORS: the win message reads: the winner's name, this, the move's number and the
+    // text after it, which follows the number without a space.
+    snprintf(line[1].text, sizeof line[1].text, "%s", tr("hat im"));
+    snprintf(line[3].text, sizeof line[3].text, "%s", tr("ten Spielzug gewonnen!"));
     snprintf(line[2].text, sizeof line[2].text, "%u", (unsigned)runde);
     putLine(slotRoom(SLOT_END_SCREEN, interfaceEnd), 50, line, 4);
     buttonLabelOn(SLOT_NEW_GAME, interfaceWide, 58.2f, 70.4f, colourWhite, LABEL_NEW_GAME);
@@ -335,7 +411,7 @@ static void drawOptionLabels() {
     for (int i = 0; i < 6; i++) {
         if (on[i]) label(5.5f, row[i], colourWhite, ">");
         const Room room = optionRoom(SLOT_OPT_LIGHT - i);
-        snprintf(s, sizeof s, "%s", optionLabel[i]);
+        snprintf(s, sizeof s, "%s", tr(optionLabel[i]));
         putIn(room, room.left, row[i] * yInterface, colourWhite, buttonsSmall);
     }
 }
@@ -370,8 +446,7 @@ static void drawPersonControls() {
     if (next && trade) {
         for (int k = 1; k <= 4; k++) {
             if (k == player || playerKI[k] || k > playersPicked) continue;
-            buttonText(SLOT_PARTNERS + k, interface4, 60.7f, partnerRow[k], seatOnButton[k],
-                       personLabel[k]);
+            seatButton(SLOT_PARTNERS + k, 60.7f, partnerRow[k], seatOnButton[k], personName, k);
         }
         buttonLabelOn(SLOT_TRADE_GO, interface4, 59.6f, 72.4f, colourWhite, LABEL_TRADE_GO);
         nextLabel();
@@ -382,9 +457,13 @@ static void drawPersonControls() {
     buttonLabelOn(SLOT_CLOSE, interface4, 115.2f, 98, colourWhite, LABEL_CLOSE);
 }
 
+// One mark at the normal pace, three at three times its speed (the fast pace, or the button
+// held), five at both.
 static void drawComputerSpeed() {
-    Span line[2] = {{1, colourHighlight, "Computer speed:"}, {19, colourHighlight, ">"}};
-    if (fastForward) snprintf(line[1].text, sizeof line[1].text, ">>>");
+    static const char* const marks[3] = {">", ">>>", ">>>>>"};
+    Span line[2] = {{1, colourHighlight, ""}, {19, colourHighlight, ""}};
+    snprintf(line[0].text, sizeof line[0].text, "%s", tr("Computer speed:"));
+    snprintf(line[1].text, sizeof line[1].text, "%s", marks[fastComputers + fastForward]);
     putLine({0, (float)width}, 6, line, 2);
 }
 
@@ -393,7 +472,8 @@ static void drawComputerSpeed() {
 const TextBox messageInPanel = {528, 936, 274, 3};
 const TextBox messageInStrip = {452, 869, 430, 2};
 
-static const char* const kindName[6] = {"", "Holz", "Wolle", "Getreide", "Erz", "Lehm"};
+static const char* const kindName[6] = {"",        N_("Holz"), N_("Wolle"), N_("Getreide"),
+                                        N_("Erz"), N_("Lehm")};
 
 // Appends to a text of `size` bytes, never past its end.
 static void append(char* out, int size, const char* format, ...)
@@ -412,14 +492,16 @@ static void appendCards(char* out, int size, const int* cards) {
     bool first = true;
     for (int kind = WOOD; kind <= CLAY; kind++) {
         if (cards[kind] == 0) continue;
-        append(out, size, "%s%d %s", first ? "" : ", ", cards[kind], kindName[kind]);
+        append(out, size, "%s%d %s", first ? "" : ", ", cards[kind], tr(kindName[kind]));
         first = false;
     }
 }
 
 // What the last roll paid to whom: "Wurf 8: Spieler 1 +2 Holz, Comp. 2 +1 Erz".
+static const char* const rollName = N_("Wurf %d:");
+
 static void rollNews(char* out, int size) {
-    append(out, size, "Wurf %d:", newsSum);
+    append(out, size, tr(rollName), newsSum);
     bool any = false;
     for (int p = 1; p <= 4; p++) {
         bool named = false;
@@ -428,41 +510,41 @@ static void rollNews(char* out, int size) {
             char name[16];
             seatName(name, sizeof name, p);
             if (!named) append(out, size, "%s %s", any ? "," : "", name);
-            append(out, size, " +%d %s", newsCards[p][kind], kindName[kind]);
+            append(out, size, " +%d %s", newsCards[p][kind], tr(kindName[kind]));
             named = any = true;
         }
     }
-    if (!any) append(out, size, " kein Ertrag");
+    if (!any) append(out, size, " %s", tr("kein Ertrag"));
 }
 
 // What the seat on turn did, by NewsMove; a trade names its cards after the verb.
 static const char* const moveText[] = {
-    "baut eine Strasse",
-    "baut eine Siedlung",
-    "baut eine Stadt",
-    "tauscht",
-    "nimmt eine Strasse zurueck",
-    "nimmt eine Siedlung zurueck",
-    "nimmt eine Stadt zurueck",
+    N_("baut eine Strasse"),
+    N_("baut eine Siedlung"),
+    N_("baut eine Stadt"),
+    N_("tauscht"),
+    N_("nimmt eine Strasse zurueck"),
+    N_("nimmt eine Siedlung zurueck"),
+    N_("nimmt eine Stadt zurueck"),
 };
 enum { MOVE_TEXTS = sizeof moveText / sizeof moveText[0] };
 
 // Why the rules refused a press, by NewsReason.
-static const char* const reasonText[] = {"zu wenige Karten", "nichts gewaehlt",
-                                         "Platz schon bebaut", "nur mit Spielern"};
+static const char* const reasonText[] = {N_("zu wenige Karten"), N_("nichts gewaehlt"),
+                                         N_("Platz schon bebaut"), N_("nur mit Spielern")};
 enum { REASON_TEXTS = sizeof reasonText / sizeof reasonText[0] };
 
 // The next step of a person, by phase.
 static const char* const stepText[] = {
-    "Siedlung setzen",
-    "Strasse setzen",
-    "Wuerfeln",
-    "Karte waehlen, dann tauschen",
-    "Bauplatz waehlen",
-    "nichts zu bauen, weiter mit Naechster",
-    "Handeln, dann Bauen, oder Naechster",
-    "Ziel erreicht: Naechster gewinnt das Spiel",
-    "ist am Zug",
+    N_("Siedlung setzen"),
+    N_("Strasse setzen"),
+    N_("Wuerfeln"),
+    N_("Karte waehlen, dann tauschen"),
+    N_("Bauplatz waehlen"),
+    N_("nichts zu bauen, weiter mit Naechster"),
+    N_("Handeln, dann Bauen, oder Naechster"),
+    N_("Ziel erreicht: Naechster gewinnt das Spiel"),
+    N_("ist am Zug"),
 };
 enum {
     STEP_SETTLEMENT,
@@ -479,17 +561,17 @@ enum {
 static void moveNews(char* out, int size) {
     seatName(out, size, newsSeat);
     if (newsMove < 0 || newsMove >= MOVE_TEXTS) return;
-    append(out, size, " %s", moveText[newsMove]);
+    append(out, size, " %s", tr(moveText[newsMove]));
     if (newsMove != MOVE_TRADE) return;
     append(out, size, " ");
     appendCards(out, size, newsCards[0]);
-    append(out, size, " gegen ");
+    append(out, size, " %s ", tr("gegen"));
     appendCards(out, size, newsCards[1]);
 }
 
 static void refusalNews(char* out, int size) {
     if (newsReason >= 0 && newsReason < REASON_TEXTS)
-        append(out, size, "%s", reasonText[newsReason]);
+        append(out, size, "%s", tr(reasonText[newsReason]));
 }
 
 // A person who has reached the target wins with the end of the turn, which the step says
@@ -510,7 +592,7 @@ void composeMessage(MessageLine* m) {
     if (playersChoice || win || !isPlayer(player)) return;
     seatName(m->name, sizeof m->name, player);
     if (!isComputer(player)) append(m->name, sizeof m->name, ":");
-    snprintf(m->step, sizeof m->step, "%s", nextStep());
+    snprintf(m->step, sizeof m->step, "%s", tr(nextStep()));
     if (newsKind == NEWS_ROLL) rollNews(m->news, sizeof m->news);
     if (newsKind == NEWS_MOVE) moveNews(m->news, sizeof m->news);
     if (newsKind == NEWS_REFUSED) refusalNews(m->news, sizeof m->news);
@@ -540,13 +622,21 @@ static bool placeWord(Flow& f, const char* word, const float* colour) {
     return true;
 }
 
+// Whether the n letters of word are the word before the number in `name` ("Wurf" of
+// "Wurf %d:"), in the language chosen.
+static bool wordOf(const char* name, const char* word, int n) {
+    const char* text = tr(name);
+    const char* number = std::strstr(text, " %");
+    return number && number - text == n && !std::strncmp(word, text, n);
+}
+
 // Words that belong with the next one and never end a line: a seat's name ("Comp. 2",
 // "Profi 2"), a count of cards ("+2 Holz"), the roll ("Wurf 8:").
 static bool bindsToNext(const char* word, int n) {
-    return word[0] == '+' ||
-           (n == 5 && (!std::strncmp(word, "Comp.", 5) || !std::strncmp(word, "Profi", 5))) ||
-           (n == 7 && !std::strncmp(word, "Spieler", 7)) ||
-           (n == 4 && !std::strncmp(word, "Wurf", 4));
+    if (word[0] == '+') return true;
+    for (const char* name : {personName, tableName, strongName, rollName})
+        if (wordOf(name, word, n)) return true;
+    return false;
 }
 
 // Places the text unit by unit; what finds no room is left out, marked by "..." where that fits.
@@ -577,24 +667,43 @@ static void placeWords(Flow& f, const char* text, const float* colour) {
 // one line.
 static const float colourWarning[3] = {1, 0.6f, 0.2f};
 
-static void drawKeepingNotice(TextBox* box, float line) {
-    static const char* const why[] = {"",
-                                      "Datentraeger voll",
-                                      "Ordner schreibgeschuetzt",
-                                      "quelvane.sav ist belegt",
-                                      "zweites Quelvane im Ordner",
-                                      "Schreibfehler"};
-    if (keepTrouble <= WRITE_OK || keepTrouble > WRITE_FAILED) return;
-    const char* const lead = "Spiel wird nicht gesichert:";
+// A notice on the box's last rows: its lead, then the reason on one line.
+static void drawNotice(TextBox* box, float line, const char* lead, const char* reason) {
+    if (box->lines <= 0) return;
     Flow count = {*box, line, 0, 0, true};
     placeWords(count, lead, colourWarning);
-    placeWord(count, why[keepTrouble], colourWarning);
-    const int rows = count.row + 1;
+    placeWord(count, reason, colourWarning);
+    const int rows = count.row + 1 < box->lines ? count.row + 1 : box->lines;
     box->lines -= rows;
     const TextBox below = {box->x, box->y + line * box->lines, box->width, rows};
     Flow f = {below, line, 0, 0};
     placeWords(f, lead, colourWarning);
-    placeWord(f, why[keepTrouble], colourWarning);
+    placeWord(f, reason, colourWarning);
+}
+
+// A setting chosen that could not be written is said at the seat selection, where settings
+// are chosen.
+static void drawSettingNotice(TextBox* box, float line) {
+    static const char* const why[] = {
+        "", N_("Datentraeger voll"), N_("Ordner schreibgeschuetzt"),  N_("ZAVK.cfg ist belegt"),
+        "", N_("Schreibfehler"),     N_("ZAVK.cfg schreibgeschuetzt")};
+    const char* reason = settingTrouble == SETTING_INSTALLED ? N_("Datei der Installation")
+                         : settingTrouble > WRITE_OK && settingTrouble <= WRITE_FILE_READ_ONLY
+                             ? why[settingTrouble]
+                             : "";
+    if (!playersChoice || !reason[0]) return;
+    drawNotice(box, line, tr("Einstellung nicht gesichert:"), tr(reason));
+}
+
+static void drawKeepingNotice(TextBox* box, float line) {
+    static const char* const why[] = {"",
+                                      N_("Datentraeger voll"),
+                                      N_("Ordner schreibgeschuetzt"),
+                                      N_("quelvane.sav ist belegt"),
+                                      N_("zweites Quelvane im Ordner"),
+                                      N_("Schreibfehler")};
+    if (keepTrouble <= WRITE_OK || keepTrouble > WRITE_FAILED) return;
+    drawNotice(box, line, tr("Spiel wird nicht gesichert:"), tr(why[keepTrouble]));
 }
 
 // The name in the seat's colour, the step in white, what just happened on a line of its own
@@ -604,6 +713,7 @@ static void drawMessageLine() {
     composeMessage(&m);
     TextBox box = diceShown && !playersChoice && !win ? messageInStrip : messageInPanel;
     drawKeepingNotice(&box, overlayOutput.smallLine());
+    drawSettingNotice(&box, overlayOutput.smallLine());
     if (m.name[0] && box.lines > 0) {
         Flow f = {box, overlayOutput.smallLine(), 0, 0};
         placeWords(f, m.name, seatOnPanel[player]);
@@ -636,12 +746,13 @@ static int cardsHeld(int p) {
 
 // Every seat in play with its points and the cards in its hand; the seat on turn marked.
 static void drawScoreboard() {
-    const float cardsWidth = overlayOutput.smallWidth("Karten");
+    const char *cards = tr("Karten"), *points = tr("Punkte");
+    const float cardsWidth = overlayOutput.smallWidth(cards);
     const float scoreCards = scoreRight - cardsWidth / 2;
     const float scorePoints =
-        scoreCards - cardsWidth / 2 - scoreGap - overlayOutput.smallWidth("Punkte") / 2;
-    centred(scorePoints, scoreHeading, "Punkte", colourWhite);
-    centred(scoreCards, scoreHeading, "Karten", colourWhite);
+        scoreCards - cardsWidth / 2 - scoreGap - overlayOutput.smallWidth(points) / 2;
+    centred(scorePoints, scoreHeading, points, colourWhite);
+    centred(scoreCards, scoreHeading, cards, colourWhite);
     for (int p = 1; p <= playersPicked && p <= 4; p++) {
         const float y = scoreRow0 + (p - 1) * scoreRowStep;
         char text[16];
@@ -660,9 +771,9 @@ static void drawScoreboard() {
 // Below the win message on the end screen: every seat's final points.
 static void drawFinalPoints() {
     for (int p = 1; p <= playersPicked && p <= 4; p++) {
-        Span line[3] = {
-            {47, seatOnPanel[p], ""}, {66, colourHighlight, ""}, {70, colourWhite, "Punkte"}};
+        Span line[3] = {{47, seatOnPanel[p], ""}, {66, colourHighlight, ""}, {70, colourWhite, ""}};
         seatName(line[0].text, sizeof line[0].text, p);
+        snprintf(line[2].text, sizeof line[2].text, "%s", tr("Punkte"));
         snprintf(line[1].text, sizeof line[1].text, "%u", (unsigned)resources[p][0]);
         putLine(slotRoom(SLOT_END_SCREEN, interfaceEnd), 54.5f + (p - 1) * 3.2f, line, 3);
     }
@@ -676,6 +787,7 @@ void drawOverlayTexts() {
     if (win) drawFinalPoints();
     if (next && trade) drawTradePanel();
     if (playersChoice) drawPlayerChoice();
+    if (playersChoice) drawSettings();
     if (win) drawWinMessage();
     if (fps) drawFrameRate();
     if (kiTurn == 0) drawPersonControls();

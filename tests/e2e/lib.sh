@@ -28,7 +28,7 @@ check() { # check DESCRIPTION COMMAND...: runs the command, counts a failure if 
 make_run_dir() { # make_run_dir CONFIG_TEXT
     game_dir=$(mktemp -d /tmp/quelvane-e2e-run.XXXXXX)
     cp "$QV_RUN/quelvane" "$game_dir/"
-    for d in models texturen; do [ -d "$QV_RUN/$d" ] && ln -s "$QV_RUN/$d" "$game_dir/$d"; done
+    for d in models texturen locale; do [ -d "$QV_RUN/$d" ] && ln -s "$QV_RUN/$d" "$game_dir/$d"; done
     if [ -n "$1" ]; then printf '%s\n' "$1" >"$game_dir/ZAVK.cfg"; fi
     return 0
 }
@@ -356,6 +356,18 @@ settled() { # settled SHOT: player 1's settlement stands on spot 20
 
 # A window manager gives a new window the keyboard; the test servers have none, and a game
 # that ended in game mode leaves the focus nowhere.
+# The game's window is named as desktops know it: its title, its class (the desktop entry's
+# StartupWMClass), the game's process and its icon.
+window_named() {
+    local w props
+    w=$(xdotool search --onlyvisible --classname '^quelvane$' | tail -1)
+    [ -n "$w" ] || return 1
+    props=$(xprop -id "$w" WM_NAME WM_CLASS _NET_WM_PID _NET_WM_ICON)
+    grep -qF 'WM_NAME(STRING) = "Quelvane"' <<<"$props" &&
+        grep -qF 'WM_CLASS(STRING) = "quelvane", "Quelvane"' <<<"$props" &&
+        grep -qF "_NET_WM_PID(CARDINAL) = $game_pid" <<<"$props" &&
+        grep -qF 'Icon (48 x 48)' <<<"$props"
+}
 focus_game() { xdotool search --name '^Quelvane$' windowfocus 2>/dev/null; }
 
 # Seats 1 and 2 played by people, the game started and the view centred.
@@ -429,4 +441,34 @@ close_box() {
 # The message line's notice that the game is not kept: orange words in the bar's middle panel.
 not_kept_notice() { # not_kept_notice SHOT
     at_least "$(count "$1" $(view_box 528 930 802 1022) 255 153 51 40)" 40
+}
+
+
+# Parts of the screen compared with reference pictures kept in tests/e2e/pictures
+# (QV_PICTURES_UPDATE=1 writes new ones).
+refs="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/pictures"
+# The panels are drawn over the moving sea only at their edges: the seat panel, the settings
+# under it and the message panel of the bar, each inset from its frame.
+declare -A part=(
+    [seats]="300x375+490+298"
+    [settings]="300x120+490+695"
+    [message]="284x77+522+935"
+)
+
+# The part of a shot is the reference's: at most 0.1% of its pixels differ by more than 24
+# levels, the mean difference under half a level: the panels stand still, and a word in
+# another language changes far more.
+same_as_reference() { # same_as_reference SHOT PART REFERENCE
+    convert "$out/$1.ppm" -crop "${part[$2]}" +repage "$out/$3.part.ppm"
+    if [ "${QV_PICTURES_UPDATE:-0}" = 1 ]; then
+        convert "$out/$3.part.ppm" -define png:compression-level=9 "$refs/$3.png"
+        log "reference $3.png written"
+        return 0
+    fi
+    convert "$refs/$3.png" "$out/$3.ref.ppm"
+    read -r over most mean < <("$QV_PROBE" compare "$out/$3.ref.ppm" "$out/$3.part.ppm" 24)
+    local pixels
+    pixels=$(head -c 32 "$out/$3.part.ppm" | sed -n 2p | awk '{print $1 * $2}')
+    log "$3: $over of $pixels pixels differ, largest $most, mean $mean"
+    awk -v o="$over" -v p="$pixels" -v m="$mean" 'BEGIN { exit !(o <= p * 0.001 && m < 0.5) }'
 }

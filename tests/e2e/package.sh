@@ -30,11 +30,12 @@ holds_all() {
         share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
         share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/quelvane.png \
         share/icons/hicolor/scalable/apps/quelvane.svg share/man/man6/quelvane.6.gz \
+        share/locale/en/LC_MESSAGES/quelvane.mo share/quelvane/texturen/en/bauen.bmp \
         share/doc/quelvane/copyright share/doc/quelvane/changelog.gz; do
         grep -qx "./usr/$f" "$out/contents.txt" || { log "missing: /usr/$f"; return 1; }
     done
 }
-check "the package holds launcher, game, data, desktop entry, metadata, icons, manual and documents" \
+check "the package holds launcher, game, data, translations, desktop entry, metadata, icons, manual and documents" \
     holds_all
 
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -79,9 +80,13 @@ one_version() {
 check "version $QV_VERSION in the package, its changelog, the launcher, manual, metadata and CHANGELOG.md" \
     one_version
 
-launcher_start "$root/usr/games/quelvane" unpacked || finish
+# In English, with the catalogue found beside the installed data.
+LANG=en_US.UTF-8 LC_ALL='' LC_MESSAGES='' launcher_start "$root/usr/games/quelvane" unpacked ||
+    finish
 shot unpacked
 check "unpacked: the seat selection shows" seat_screen unpacked
+check "unpacked, LANG=en_US.UTF-8: the seat selection in English" \
+    same_as_reference unpacked seats en-seats
 quit_with_escape unpacked
 check "unpacked: the log is in the player's folder" [ -s "$XDG_DATA_HOME/quelvane/quelvane.log" ]
 

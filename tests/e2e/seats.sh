@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The seat-selection screen at start, seat changes by clicking, and the deal on "Start".
+# The seat-selection screen at start, seat changes by clicking, the settings under the seats,
+# and the deal on "Start".
 . "$(dirname "$0")/lib.sh"
 
 red=${button_colour[1]} blue=${button_colour[2]} green=${button_colour[3]}
@@ -47,10 +48,33 @@ check "two players again: both seats still human" \
     coloured two $(person_label 1) $red
 check "two players again: Spieler 2 in blue" coloured two $(person_label 2) $blue
 
+# The target chosen is written to ZAVK.cfg at once, and the pace beside it.
+click_at panel 81 # "+"
+click_at panel 81
+click_at panel 82 # "Computer: normal" becomes "Computer: schnell"
+check "two clicks on + write the target 12 to ZAVK.cfg" grep -qx 'winPoints = 12' "$game_dir/ZAVK.cfg"
+check "... and the fast pace beside it" grep -qx 'fastComputers = 1' "$game_dir/ZAVK.cfg"
+
 click_at panel 51 # "Start"
 shot dealt
 check "after Start: the seat list is gone" uncoloured dealt 515 360 760 560 $red
 check "after Start: Spieler 1 is on turn (red name in the status line)" \
     coloured dealt $(status_label) ${panel_colour[1]}
+kept_target() { # the kept game, written soon after the deal, holds the game's target
+    for _ in $(seq 1 50); do
+        grep -qx 'winPoints = 12' "$game_dir/quelvane.sav" 2>/dev/null && return 0
+        sleep 0.2
+    done
+    return 1
+}
+check "the game plays to the target chosen" kept_target
+
+# The next start offers the same target: one click on "-" from there writes 11.
+quit_with_escape "the dealt game"
+game_relaunch again
+shot again
+click_at panel 80 # "-"
+check "started again, the target is the one chosen: - makes it 11" \
+    grep -qx 'winPoints = 11' "$game_dir/ZAVK.cfg"
 
 finish

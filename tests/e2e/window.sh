@@ -34,6 +34,17 @@ if game_launch 3 10 '1600x900+0+0'; then
     settle_by_click xvfb_settled
     check "Xvfb: Start deals, and a click on spot 20 places player 1's settlement there" \
         settled xvfb_settled
+    check "Xvfb: the window's title, class, process and icon" window_named
+    # Without game mode F11 makes the window a normal one and then covers the screen again.
+    window_covers() { xwininfo -name Quelvane | grep -q 'geometry 1600x900+0+0'; }
+    focus_game
+    press_key F11
+    check "Xvfb: F11 leaves the screen to the desktop" eval "! window_covers"
+    focus_game
+    press_key F11
+    check "Xvfb: F11 again covers the screen" window_covers
+    shot xvfb_back
+    check "... with the settlement on spot 20" settled xvfb_back
     quit_with_escape "Xvfb"
 fi
 export DISPLAY=$test_display
@@ -60,6 +71,7 @@ fi
 set_view 0 0 1280 1024
 if game_launch 3 10 'Quelvane' --window; then
     check "--window: no game mode, nothing on standard error" [ ! -s "$out/game.stderr" ]
+    check "--window: the window's title, class, process and icon" window_named
     xdotool search --name '^Quelvane$' windowmove 40 30 windowsize 1100 600 windowfocus
     settle
     read -r wx wy < <(xwininfo -name Quelvane | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')

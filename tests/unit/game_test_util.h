@@ -99,6 +99,7 @@ inline void setUpGame() {
     mark(interface8, TEX_SEAT_PANEL);
     std::memset((void*)&deleteObj, 0, sizeof deleteObj);
     showSeatPanel();
+    showAddedButtons();
     interfaceV[SLOT_COSTS] = interfaceV[SLOT_OPTIONS] = interfaceOpB;
     interfaceV[SLOT_MAIN] = interfaceV[SLOT_NEXT] = interfaceV[SLOT_CLOSE] = interface4;
 }

@@ -44,10 +44,11 @@ const char* const modelNames[] = {"strand", "wald",  "schaf",    "weizenfeld", "
                                   "wueste", "hafen", "siedlung", "stadt",      "weg",  "ring"};
 
 std::vector<std::string> textureNames() {
-    std::vector<std::string> n = {"sand",     "wald",  "schaf",   "weizenfeld", "berg", "lehm",
-                                  "wueste",   "hafen", "wasser",  "top",        "bot",  "3zu1",
-                                  "gui",      "bauen", "knopf2",  "minus",      "plus", "handelgui",
-                                  "waehlgui", "weiss", "meldung", "punkte",     "ende", "ring"};
+    std::vector<std::string> n = {"sand",    "wald",   "schaf",     "weizenfeld", "berg",
+                                  "lehm",    "wueste", "hafen",     "wasser",     "top",
+                                  "bot",     "3zu1",   "gui",       "bauen",      "knopf2",
+                                  "minus",   "plus",   "handelgui", "waehlgui",   "weiss",
+                                  "meldung", "punkte", "ende",      "ring",       "einstellungen"};
     for (int i = 1; i <= 4; i++)
         for (const char* s : {"siedlung", "stadt", "weg", "spieler", "side"})
             n.push_back(s + std::to_string(i));

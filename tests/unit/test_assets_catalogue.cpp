@@ -1,6 +1,7 @@
 // The scene catalogue: load order and texture names, fixed slots, panels, water, the bound.
 #include "test_assets_files.h"
 
+#include "platform/language.h"
 #include "platform/platform.h"
 #include "assets/catalogue.h"
 #include "game/state.h"
@@ -21,7 +22,8 @@ static const char* const textureFiles[] = {
     "side2",    "side3",     "side4",     "karten1",    "karten2",   "karten3",  "karten4",
     "karten5",  "3zu1",      "gui",       "knopf2",     "minus",     "plus",     "bauen",
     "wuerfel1", "wuerfel2",  "wuerfel3",  "wuerfel4",   "wuerfel5",  "wuerfel6", "handelgui",
-    "waehlgui", "weiss",     "meldung",   "punkte",     "ende",      "ring"};
+    "waehlgui", "weiss",     "meldung",   "punkte",     "ende",      "ring",     "einstellungen",
+    "en/bauen"};
 static const int textureFileCount = sizeof(textureFiles) / sizeof(textureFiles[0]);
 
 // Which file each uploaded texture name came from: every test picture is coloured by the
@@ -114,8 +116,8 @@ static const textured texturedRecords[] = {
 TEST_F(CatalogueTest, EveryFilePresentGivesNamesZeroToSeventySixInTableOrder) {
     init();
     EXPECT_EQ("", errors);
-    EXPECT_EQ(80, num_texture);
-    ASSERT_EQ(81u, uploadedFrom.size());
+    EXPECT_EQ(81, num_texture);
+    ASSERT_EQ(82u, uploadedFrom.size());
     EXPECT_EQ("ring", fileOf(objectRing));
     EXPECT_EQ("meldung", fileOf(interfaceStrip));
     EXPECT_EQ("ende", fileOf(interfaceEnd));
@@ -134,6 +136,15 @@ TEST_F(CatalogueTest, EveryFilePresentGivesNamesZeroToSeventySixInTableOrder) {
     EXPECT_STREQ("weizenfeld", objectF3.name);
     EXPECT_STREQ("stadt", objectB7.name);
     EXPECT_FLOAT_EQ(1.0f, objectF5.normals[2].z) << "normals are computed on loading";
+
+    // In English the cost card shows its English picture under the same name; nothing else
+    // changes.
+    std::snprintf(language, sizeof language, "en");
+    init();
+    EXPECT_EQ(81, num_texture);
+    EXPECT_EQ("en/bauen", fileOf(interface2));
+    EXPECT_EQ("knopf2", fileOf(interface4));
+    EXPECT_EQ(76, interfaceP.texture_id);
 }
 
 TEST_F(CatalogueTest, BuildMenuSlotsAreWholeCopiesOfTheirPrototypes) {
@@ -156,7 +167,7 @@ TEST_F(CatalogueTest, MissingTextureLeavesMinusOneAndAllOtherNamesAlone) {
     init();
     EXPECT_EQ(3u, std::count(errors.begin(), errors.end(), '\n')) << errors;
     EXPECT_NE(std::string::npos, errors.find("Texture not found: texturen/karten3.bmp"));
-    EXPECT_EQ(80, num_texture);
+    EXPECT_EQ(81, num_texture);
     EXPECT_EQ(-1, portV[6].texture_id);
     EXPECT_EQ(-1, interfaceV[3].texture_id);
     EXPECT_EQ(-1, tradeV[2].texture_id);
@@ -261,7 +272,7 @@ TEST(GameAssetsTest, RunFolderFilesAllLoad) {
     initScene();
     ::testing::internal::GetCapturedStdout();
     EXPECT_EQ("", ::testing::internal::GetCapturedStderr());
-    EXPECT_EQ(81, uploaded);
+    EXPECT_EQ(82, uploaded);
     const obj_type* models[] = {&objectF0, &objectF1, &objectF2, &objectF3, &objectF4, &objectF5,
                                 &objectF6, &objectF7, &object1,  &object5,  &object9};
     for (const obj_type* m : models) {

@@ -1,6 +1,11 @@
 // Configuration parsing: continuation lines, comments, the end marker, typed reads; mode ladders.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -129,6 +134,74 @@ TEST(ConfigFileOps, ShippedConfigurationReads) {
     ConfigFile cfg(QUELVANE_SOURCE_DIR "/ZAVK.cfg", "=", "#", "EndConfigFile");
     EXPECT_EQ(cfg.read<int>("resolution"), 0);
     EXPECT_EQ(cfg.read<int>("winPoints"), 10);
+    EXPECT_EQ(cfg.read<int>("fastComputers"), 0);
+}
+
+// Setting a value keeps the file as the player wrote it: comments, keys the game does not know,
+// the order of the lines, their ends and the end marker with what follows it.
+TEST(ConfigWrite, ChangesOnlyTheValueAndAddsAMissingKeyBeforeTheEndMarker) {
+    const std::string file = "# Quelvane settings\n"
+                             "resolution = 0\n"
+                             "\n"
+                             "# Victory points\n"
+                             "winPoints =   10   # my favourite\n"
+                             "playerName = Anna # not the game's\n"
+                             "\n"
+                             "EndConfigFile\n"
+                             "winPoints = 3 # after the end, never read\n";
+    const std::string changed = ConfigFile::withValue(file, "winPoints", "7", "unused");
+    EXPECT_EQ(changed, "# Quelvane settings\n"
+                       "resolution = 0\n"
+                       "\n"
+                       "# Victory points\n"
+                       "winPoints =   7   # my favourite\n"
+                       "playerName = Anna # not the game's\n"
+                       "\n"
+                       "EndConfigFile\n"
+                       "winPoints = 3 # after the end, never read\n");
+    const std::string added =
+        ConfigFile::withValue(changed, "fastComputers", "1", "The pace.\nTwo lines.");
+    Parsed read(added);
+    EXPECT_EQ(read.read<int>("winPoints"), 7);
+    EXPECT_EQ(read.read<int>("fastComputers"), 1);
+    EXPECT_EQ(read.value("playerName"), "Anna");
+    EXPECT_NE(added.find("playerName = Anna # not the game's\n\n# The pace.\n# Two lines.\n"
+                         "fastComputers = 1\n\nEndConfigFile\n"),
+              std::string::npos)
+        << added;
+
+    // Every line that gives the key a value takes the new one; what continued the old value
+    // goes but for its comment; Windows line ends and a last line without one stay.
+    EXPECT_EQ(
+        ConfigFile::withValue("a = 1\r\nb =\r\n  2 # two\r\n more\r\nb = 4\r\nc = 5", "b", "9", ""),
+        "a = 1\r\nb = 9\r\n# two\r\nb = 9\r\nc = 5");
+    EXPECT_EQ(ConfigFile::withValue("a = 1", "z", "2", ""), "a = 1\n\nz = 2\n");
+    EXPECT_EQ(ConfigFile::withValue("", "z", "2", "note"), "# note\nz = 2\n");
+}
+
+// The file is replaced whole: a link to the installed settings becomes a file of the player's
+// own, and the installed one stays as it was; a file that is gone is not made anew.
+TEST(ConfigWrite, WritesAFileOfThePlayersOwnInPlaceOfALink) {
+    char folder[] = "/tmp/quelvane-config-XXXXXX";
+    ASSERT_TRUE(mkdtemp(folder));
+    const std::string installed = std::string(folder) + "/installed.cfg";
+    const std::string own = std::string(folder) + "/ZAVK.cfg";
+    std::ofstream(installed) << "resolution = 0\nwinPoints = 10\nEndConfigFile\n";
+    ASSERT_EQ(symlink(installed.c_str(), own.c_str()), 0);
+    char why[600] = "";
+    EXPECT_EQ(writeConfigValue(own.c_str(), "winPoints", "12", nullptr, why, sizeof why), 0) << why;
+    struct stat st;
+    ASSERT_EQ(lstat(own.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_EQ(ConfigFile(own).read<int>("winPoints"), 12);
+    EXPECT_EQ(ConfigFile(installed).read<int>("winPoints"), 10);
+    const std::string gone = std::string(folder) + "/gone.cfg";
+    EXPECT_NE(writeConfigValue(gone.c_str(), "winPoints", "5", nullptr, why, sizeof why), 0);
+    EXPECT_NE(std::string(why).find("gone.cfg"), std::string::npos) << why;
+    EXPECT_NE(access(gone.c_str(), F_OK), 0);
+    std::remove(own.c_str());
+    std::remove(installed.c_str());
+    rmdir(folder);
 }
 
 static std::string ladderText(int resolution) {

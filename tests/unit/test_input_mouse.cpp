@@ -41,6 +41,18 @@ TEST(MouseButtons, ComputerTurnOnlyChangesThePace) {
     EXPECT_TRUE(lButtonDown);
     EXPECT_FALSE(lButtonOneTime);
     EXPECT_EQ(picked, PICK_MAIN);
+
+    // At the fast pace the computer plays as if the button were held, and holding it still
+    // speeds it up.
+    fastComputers = true;
+    resetPace();
+    EXPECT_EQ(kiWait1, 500);
+    EXPECT_FALSE(fastForward);
+    mouseButton(MOUSE_LEFT, MOUSE_PRESS, 10, 10);
+    EXPECT_EQ(kiWait1, 166);
+    EXPECT_EQ(kiWait2, 333);
+    mouseButton(MOUSE_LEFT, MOUSE_RELEASE, 10, 10);
+    EXPECT_EQ(kiWait2, 1000);
 }
 
 TEST(MouseButtons, ReleaseAfterTheTurnPassedToAPersonRestoresThePace) {

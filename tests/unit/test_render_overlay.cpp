@@ -11,6 +11,7 @@
 #include "game/ki.h"
 #include "game/news.h"
 #include "game/save.h"
+#include "platform/language.h"
 #include "platform/platform.h"
 #include "render/layout.h"
 #include "render/overlay.h"
@@ -136,6 +137,21 @@ TEST_F(Overlay, PlayerChoiceColoursTheChosenSideOfEachSeat) {
     expectAt(strong2, 67.4f, 44.2f);
     EXPECT_FALSE(shown("Profi 1"));
     expectColour(one("Comp. 1"), 1, 1, 1);
+
+    // The settings under the seats: the target with its number in the highlight colour
+    // between "-" and "+", and the computers' pace on its button.
+    configuredWinPoints = 7;
+    draw();
+    expectColour(one("7"), 1, 1, 0.3f);
+    EXPECT_LT(one("-").x, one("Ziel: ").x);
+    EXPECT_LT(one(" Punkte").x, one("+").x);
+    EXPECT_TRUE(shown("Computer: normal"));
+    fastComputers = true;
+    draw();
+    EXPECT_TRUE(shown("Computer: schnell"));
+    playersChoice = false;
+    draw();
+    EXPECT_FALSE(shown("Computer: schnell") || shown("Ziel: ")) << "only before a game";
 }
 
 TEST_F(Overlay, StatusLineNamesThePlayerInHisTitleColour) {
@@ -183,6 +199,12 @@ TEST_F(Overlay, ComputerTurnHidesThePersonsControlsAndShowsTheSpeed) {
     EXPECT_EQ(textAt(19, 6).text, ">");
 
     fastForward = true;
+    draw();
+    EXPECT_EQ(textAt(19, 6).text, ">>>");
+    fastComputers = true; // the fast pace, and the button held still speeds it up
+    draw();
+    EXPECT_EQ(textAt(19, 6).text, ">>>>>");
+    fastForward = false;
     draw();
     EXPECT_EQ(textAt(19, 6).text, ">>>");
 
@@ -410,6 +432,26 @@ TEST_F(Overlay, MessageLineTellsWhoIsOnTurnTheNextStepAndWhatHappened) {
         EXPECT_GE(words, 6) << "Comp. 2 ist am Zug and the trade";
         expectColour(one("ist"), 1, 1, 1);
     }
+    // In English the same, word for word from the catalogue; a seat's name and the roll stay
+    // on one line with their numbers.
+    ASSERT_TRUE(useLanguage("en", QUELVANE_LOCALE_DIR));
+    composeMessage(&m);
+    EXPECT_STREQ(m.name, "Comp. 2");
+    EXPECT_STREQ(m.step, "is playing");
+    EXPECT_STREQ(m.news, "Comp. 2 trades 4 wool, 3 ore for 1 wood, 1 clay");
+    player = 1, firstTime = 0;
+    newsRolled(8);
+    newsPaid(1, WOOD, 2);
+    composeMessage(&m);
+    EXPECT_STREQ(m.name, "Player 1:");
+    EXPECT_STREQ(m.step, "place a settlement");
+    EXPECT_STREQ(m.news, "Roll 8: Player 1 +2 wood");
+    draw();
+    EXPECT_TRUE(shown("Roll 8:") && shown("+2 wood"));
+    EXPECT_FALSE(shown("Roll") || shown("8:"));
+    useLanguage("", QUELVANE_LOCALE_DIR);
+    player = 2, firstTime = 17;
+
     win = true;
     composeMessage(&m);
     EXPECT_STREQ(m.name, "") << "the end screen says it all";
@@ -460,64 +502,70 @@ TEST_F(Overlay, ScoreboardFollowsTheGame) {
 
 // In a picture 640 pixels wide a glyph of the overlay font takes about 12 canvas units and one
 // of the small font about 10: every label still stands inside its button or panel, in the
-// small font where the overlay font is too wide for the room.
+// small font where the overlay font is too wide for the room; in German and in English.
 TEST_F(Overlay, LabelsStayInsideTheirButtonsAtTheSmallestSize) {
     overlayOutput.width = [](const char* t) { return 12.0f * (float)std::string(t).size(); };
     overlayOutput.smallWidth = [](const char* t) { return 10.0f * (float)std::string(t).size(); };
     struct On {
-        const char* text;
+        const char* text[2]; // German, English
         int slot;
         float halfWidth, halfHeight; // of the panel, in eye units
     } const on[] = {
-        {"Baukosten", SLOT_COSTS, 0.22f, 0.08f},
-        {"Optionen", SLOT_OPTIONS, 0.22f, 0.08f},
-        {"Handeln", SLOT_MAIN, 0.22f, 0.1f},
-        {"Bauen", SLOT_MAIN, 0.22f, 0.1f},
-        {"Naechster", SLOT_NEXT, 0.22f, 0.1f},
-        {"Schliessen", SLOT_CLOSE, 0.22f, 0.1f},
-        {"tauschen", SLOT_TRADE_GO, 0.22f, 0.1f},
-        {"Hafen", SLOT_BANK, 0.22f, 0.1f},
-        {"Spieler 2", SLOT_PARTNERS + 2, 0.22f, 0.1f},
-        {"Zeichen", SLOT_OPT_SIGNS, 0.22f, 0.1f},
-        {"Frames", SLOT_OPT_FPS, 0.22f, 0.1f},
-        {"Start", SLOT_START_BESIDE, 0.22f, 0.1f},
-        {"Fortsetzen", SLOT_RESUME, 0.22f, 0.1f},
-        {"Profi 2", SLOT_SEAT_COMPUTER + 2, 0.22f, 0.1f},
-        {"Neues Spiel", SLOT_NEW_GAME, 0.3f, 0.1f},
-        {"ten Spielzug gewonnen!", SLOT_END_SCREEN, 0.9f, 0.6f},
+        {{"Baukosten", "Costs"}, SLOT_COSTS, 0.22f, 0.08f},
+        {{"Optionen", "Options"}, SLOT_OPTIONS, 0.22f, 0.08f},
+        {{"Handeln", "Trade"}, SLOT_MAIN, 0.22f, 0.1f},
+        {{"Bauen", "Build"}, SLOT_MAIN, 0.22f, 0.1f},
+        {{"Naechster", "Next"}, SLOT_NEXT, 0.22f, 0.1f},
+        {{"Schliessen", "Quit"}, SLOT_CLOSE, 0.22f, 0.1f},
+        {{"tauschen", "exchange"}, SLOT_TRADE_GO, 0.22f, 0.1f},
+        {{"Hafen", "Harbour"}, SLOT_BANK, 0.22f, 0.1f},
+        {{"Spieler 2", "Player 2"}, SLOT_PARTNERS + 2, 0.22f, 0.1f},
+        {{"Zeichen", "Signs"}, SLOT_OPT_SIGNS, 0.22f, 0.1f},
+        {{"Frames", "Frames"}, SLOT_OPT_FPS, 0.22f, 0.1f},
+        {{"Start", "Start"}, SLOT_START_BESIDE, 0.22f, 0.1f},
+        {{"Fortsetzen", "Continue"}, SLOT_RESUME, 0.22f, 0.1f},
+        {{"Profi 2", "Pro 2"}, SLOT_SEAT_COMPUTER + 2, 0.22f, 0.1f},
+        {{"Computer: normal", "Computers: normal"}, SLOT_PACE, 0.52f, 0.09f},
+        {{"Neues Spiel", "New game"}, SLOT_NEW_GAME, 0.3f, 0.1f},
+        {{"ten Spielzug gewonnen!", "!"}, SLOT_END_SCREEN, 0.9f, 0.6f},
     };
-    // The labels found on their panels, each checked to end inside.
-    auto inside = [&](const char* phase) {
-        int checked = 0;
-        for (const Text& t : texts)
-            for (const On& o : on) {
-                const float* at = positionI[o.slot];
-                const float top = (1 - 2 * (at[1] + o.halfHeight) / -at[2]) * 512;
-                const float bottom = (1 - 2 * (at[1] - o.halfHeight) / -at[2]) * 512;
-                if (t.text != o.text || t.y < top || t.y > bottom) continue;
-                const float left = (1 + 1.6f * (at[0] - o.halfWidth) / -at[2]) * 640;
-                const float right = (1 + 1.6f * (at[0] + o.halfWidth) / -at[2]) * 640;
-                const float w = (t.small ? 10.0f : 12.0f) * (float)t.text.size();
-                EXPECT_TRUE(t.x >= left && t.x + w <= right) << t.text << " " << phase;
-                checked++;
-            }
-        return checked;
-    };
-    playersChoice = false, player = 1, playersPicked = 2;
-    playerKI[1] = playerKI[2] = false;
-    next = options = true;
-    draw();
-    EXPECT_EQ(inside("in the free phase"), 7);
-    EXPECT_TRUE(one("Schliessen").small && one("Handeln").small) << "the buttons in one font";
-    trade = true;
-    draw();
-    EXPECT_EQ(inside("while trading"), 10);
-    EXPECT_FALSE(one("Incoming").small) << "a heading that fits its panel keeps its font";
-    next = trade = options = false, playersChoice = keptGameOffered = true;
-    playerKI[2] = true, kiStrength[2] = KI_STRONG;
-    draw();
-    EXPECT_EQ(inside("at the seat selection"), 6);
-    playersChoice = false, win = true, runde = 12;
-    draw();
-    EXPECT_EQ(inside("on the end screen"), 5);
+    for (int english = 0; english < 2; english++) {
+        ASSERT_EQ(useLanguage(english ? "en" : "", QUELVANE_LOCALE_DIR), english == 1);
+        // The labels found on their panels, each checked to end inside.
+        auto inside = [&](const char* phase) {
+            int checked = 0;
+            for (const Text& t : texts)
+                for (const On& o : on) {
+                    const float* at = positionI[o.slot];
+                    const float top = (1 - 2 * (at[1] + o.halfHeight) / -at[2]) * 512;
+                    const float bottom = (1 - 2 * (at[1] - o.halfHeight) / -at[2]) * 512;
+                    if (t.text != o.text[english] || t.y < top || t.y > bottom) continue;
+                    const float left = (1 + 1.6f * (at[0] - o.halfWidth) / -at[2]) * 640;
+                    const float right = (1 + 1.6f * (at[0] + o.halfWidth) / -at[2]) * 640;
+                    const float w = (t.small ? 10.0f : 12.0f) * (float)t.text.size();
+                    EXPECT_TRUE(t.x >= left && t.x + w <= right) << t.text << " " << phase;
+                    checked++;
+                }
+            return checked;
+        };
+        playersChoice = keptGameOffered = win = false, player = 1, playersPicked = 2;
+        playerKI[1] = playerKI[2] = false, kiStrength[2] = KI_TABLE;
+        next = options = true;
+        draw();
+        EXPECT_EQ(inside("in the free phase"), 7);
+        EXPECT_TRUE(one(on[5].text[english]).small && one(on[2].text[english]).small)
+            << "the buttons in one font";
+        trade = true;
+        draw();
+        EXPECT_EQ(inside("while trading"), 10);
+        EXPECT_FALSE(one(tr("Incoming")).small) << "a heading that fits its panel keeps its font";
+        next = trade = options = false, playersChoice = keptGameOffered = true;
+        playerKI[2] = true, kiStrength[2] = KI_STRONG;
+        draw();
+        EXPECT_EQ(inside("at the seat selection"), 7);
+        playersChoice = false, win = true, runde = 12;
+        draw();
+        EXPECT_EQ(inside("on the end screen"), 5);
+    }
+    useLanguage("", QUELVANE_LOCALE_DIR);
 }

@@ -15,7 +15,7 @@ void walk(const char* phase, std::vector<PickRange> acting) {
 
 TEST(RulesBadInput, OnlyThePhasesCommandsAct) {
     setUpGame();
-    walk("seat selection", {{PICK_START, PICK_SEAT_COMPUTER + 4}});
+    walk("seat selection", {{PICK_START, PICK_SEAT_COMPUTER + 4}, {PICK_TARGET_LOWER, PICK_PACE}});
 
     startPeople(2);
     walk("opening, settlement due", {{spotPick(0), spotPick(53)}});

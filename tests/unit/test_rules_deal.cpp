@@ -1,8 +1,13 @@
 // Seat selection, the random deal and the start of the game.
 #include "game_test_util.h"
+#include "test_assets_files.h"
 
 #include "game/board.h"
+#include "game/ki.h"
 #include "game/rules.h"
+#include "game/settings.h"
+#include "config/ConfigFile.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -54,6 +59,53 @@ TEST(RulesSeatSelection, CountAndSeatButtonsRespectTheSeatsTakingPart) {
     EXPECT_EQ(kiStrength[1], KI_TABLE);
     press(PICK_SEAT_COMPUTER + 3); // not taking part
     EXPECT_EQ(kiStrength[3], KI_TABLE);
+}
+
+// The target and the pace chosen under the seats: held to 4..12, shown at once, played by the
+// next game and written to the settings' file at once, or said where they cannot be.
+TEST(RulesSeatSelection, SettingsGoToTheNextGameAndIntoTheFile) {
+    scratch_dir dir;
+    const std::string file =
+        dir.write("ZAVK.cfg", bytes{'#', ' ', 'm', 'i', 'n', 'e', '\n', 'w', 'i', 'n', 'P',
+                                    'o', 'i', 'n', 't', 's', ' ', '=',  ' ', '1', '0', '\n'});
+    std::snprintf(settingsPath, sizeof settingsPath, "%s", file.c_str());
+    configuredWinPoints = 10;
+    setUpGame();
+    EXPECT_TRUE(shows(interfaceV[SLOT_TARGET_LOWER], TEX_COUNT_BUTTON));
+    for (int i = 0; i < 8; i++) press(PICK_TARGET_LOWER);
+    EXPECT_EQ(configuredWinPoints, 4);
+    EXPECT_EQ(winPoints, 4) << "the bar shows the target chosen";
+    press(PICK_TARGET_RAISE);
+    EXPECT_EQ(ConfigFile(file).read<int>("winPoints"), 5);
+    for (int i = 0; i < 9; i++) press(PICK_TARGET_RAISE);
+    EXPECT_EQ(configuredWinPoints, 12);
+    press(PICK_PACE);
+    EXPECT_TRUE(fastComputers);
+    EXPECT_EQ(kiWait1, 500);
+    const ConfigFile written(file);
+    EXPECT_EQ(written.read<int>("winPoints"), 12);
+    EXPECT_EQ(written.read<int>("fastComputers"), 1);
+    EXPECT_EQ(settingTrouble, WRITE_OK);
+
+    // A setting that cannot be written holds for the run, and the seat selection says why.
+    std::snprintf(settingsPath, sizeof settingsPath, "%s", dir.path.c_str());
+    ::testing::internal::CaptureStderr();
+    press(PICK_TARGET_LOWER);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("holds until the game ends"),
+              std::string::npos);
+    EXPECT_EQ(settingTrouble, WRITE_IN_THE_WAY);
+    settingsPath[0] = 0; // the installation's own file
+    ::testing::internal::CaptureStderr();
+    press(PICK_PACE);
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(settingTrouble, SETTING_INSTALLED);
+    EXPECT_FALSE(fastComputers);
+    EXPECT_EQ(kiWait1, 1500);
+
+    press(PICK_START);
+    EXPECT_EQ(winPoints, 11) << "the game plays to the target chosen";
+    press(PICK_TARGET_RAISE);
+    EXPECT_EQ(configuredWinPoints, 11) << "only at the seat selection";
 }
 
 TEST(RulesSeatSelection, StartHidesThePanelAndOpensWithPlayerOne) {

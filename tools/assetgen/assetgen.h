@@ -15,6 +15,27 @@ struct AssetFile {
 // All model and texture files the game loads, the same bytes on every call.
 std::vector<AssetFile> buildAllAssets();
 
+// One entry of a gettext catalogue or its template: the German text and its translation.
+struct CatalogueEntry {
+    std::string id, str;
+    bool fuzzy = false, cFormat = false;
+};
+// The entries of a catalogue (.po) or template (.pot), without the header and the obsolete
+// ones; false where the file cannot be read.
+bool readCatalogue(const std::string& path, std::vector<CatalogueEntry>& entries);
+// UTF-8 text in the letters of the textures' font: accents dropped, other characters left out.
+std::string plainLetters(const std::string& utf8);
+
+// The textures whose pictures carry words, in the language of the catalogue given, under
+// texturen/<language>/: the game takes them in place of the German ones.
+std::vector<AssetFile> buildLanguageAssets(const std::string& language,
+                                           const std::vector<CatalogueEntry>& catalogue);
+
+// C++ source of the window's icon: the desktop icon at the sizes a window manager shows,
+// as the _NET_WM_ICON property holds them (width, height, then ARGB pixels row by row from
+// the top), in the array windowIcon of windowIconLength values.
+std::string windowIconSource();
+
 // A 3DS file holding one object with one triangular mesh (vertices, mapping, faces).
 std::vector<unsigned char> encode3DS(const Mesh& m, const char* name);
 // An uncompressed 24-bit BMP; the image width must be a multiple of 4.

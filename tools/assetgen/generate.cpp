@@ -2,6 +2,11 @@
 #include "assetgen.h"
 #include "textures.h"
 
+#include <cstdio>
+
+// Marks the words of the textures for the catalogues' template, as the game marks its texts.
+#define N_(text) text
+
 static void model(std::vector<AssetFile>& out, const char* name, const Mesh& m) {
     out.push_back({std::string("models/") + name + ".3ds", encode3DS(m, name)});
 }
@@ -49,7 +54,55 @@ std::vector<AssetFile> buildAllAssets() {
     texture(out, "meldung", messageStripTexture());
     texture(out, "punkte", scoreboardTexture());
     texture(out, "ende", endScreenTexture());
+    texture(out, "einstellungen", settingsTexture());
     model(out, "ring", paidRing());
     texture(out, "ring", paidRingTexture());
     return out;
+}
+
+std::vector<AssetFile> buildLanguageAssets(const std::string& language,
+                                           const std::vector<CatalogueEntry>& catalogue) {
+    auto translated = [&](const char* german) {
+        for (const CatalogueEntry& e : catalogue)
+            if (e.id == german && !e.fuzzy && !e.str.empty()) return plainLetters(e.str);
+        return std::string(german);
+    };
+    CostsWords words;
+    words.title = translated(N_("Baukosten"));
+    words.road = translated(N_("Strasse"));
+    words.settlement = translated(N_("Siedlung"));
+    words.city = translated(N_("Stadt"));
+    std::vector<AssetFile> out;
+    texture(out, language + "/bauen", costsTexture(words));
+    return out;
+}
+
+// The window's icon at the sizes a task bar, a switcher and a dock ask for.
+std::string windowIconSource() {
+    std::string out = "// The window's icon, made by the asset generator: for each size its width, "
+                      "height and\n// ARGB pixels from the top row down.\n"
+                      "extern const unsigned long windowIcon[] = {\n";
+    int values = 0;
+    char number[32];
+    for (int size : {16, 32, 48, 64, 128}) {
+        std::vector<float> alpha;
+        const Image img = iconImage(size, alpha);
+        std::snprintf(number, sizeof number, "%d, %d,\n", size, size);
+        out += number;
+        values += 2;
+        for (int y = size - 1; y >= 0; y--) {
+            for (int x = 0; x < size; x++) {
+                const Col c = img.at(x, y);
+                auto byte = [](float v) { return (unsigned long)(clampf(v, 0, 1) * 255 + 0.5f); };
+                const unsigned long argb = byte(alpha[(size_t)y * size + x]) << 24 |
+                                           byte(c.r) << 16 | byte(c.g) << 8 | byte(c.b);
+                std::snprintf(number, sizeof number, "0x%08lx,", argb);
+                out += number;
+                values++;
+            }
+            out += "\n";
+        }
+    }
+    std::snprintf(number, sizeof number, "%d", values);
+    return out + "};\nextern const int windowIconLength = " + number + ";\n";
 }

@@ -1,5 +1,7 @@
-// quelvane-assetgen <run folder> [<icon folder>]: writes the game's models/ and texturen/ into
-// the run folder, and the desktop icons into the icon folder.
+// quelvane-assetgen <run folder> [<icon folder>] [--catalogue <xx.po>]...: writes the game's
+// models/ and texturen/ into the run folder, the desktop icons into the icon folder, and for
+// each catalogue the textures with words of its language; --window-icon writes the window's
+// icon as a source file of the game.
 #include "assetgen.h"
 
 #include <cstdio>
@@ -30,12 +32,45 @@ static int writeAll(const std::string& dir, const std::vector<AssetFile>& files)
     return failed;
 }
 
+// The catalogue po/xx.po makes the textures of language xx.
+static int writeLanguage(const std::string& dir, const std::string& catalogue) {
+    std::vector<CatalogueEntry> entries;
+    if (!readCatalogue(catalogue, entries)) {
+        std::fprintf(stderr, "cannot read %s\n", catalogue.c_str());
+        return 1;
+    }
+    const size_t slash = catalogue.rfind('/'), dot = catalogue.rfind('.');
+    const size_t from = slash == std::string::npos ? 0 : slash + 1;
+    const std::string language =
+        catalogue.substr(from, dot == std::string::npos ? dot : dot - from);
+    return writeAll(dir, buildLanguageAssets(language, entries));
+}
+
+static int writeSource(const std::string& path, const std::string& text) {
+    if (writeFile(path, std::vector<unsigned char>(text.begin(), text.end()))) return 0;
+    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    return 1;
+}
+
 int main(int argc, char** argv) {
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: %s <run folder> [<icon folder>]\n", argv[0]);
+    if (argc == 3 && std::string(argv[1]) == "--window-icon")
+        return writeSource(argv[2], windowIconSource());
+    std::vector<std::string> folders, catalogues;
+    for (int i = 1; i < argc; i++) {
+        if (std::string(argv[i]) == "--catalogue" && i + 1 < argc)
+            catalogues.push_back(argv[++i]);
+        else
+            folders.push_back(argv[i]);
+    }
+    if (folders.empty() || folders.size() > 2) {
+        std::fprintf(stderr,
+                     "usage: %s <run folder> [<icon folder>] [--catalogue <xx.po>]...\n"
+                     "       %s --window-icon <source file>\n",
+                     argv[0], argv[0]);
         return 2;
     }
-    int failed = writeAll(argv[1], buildAllAssets());
-    if (argc == 3) failed += writeAll(argv[2], buildIcons());
+    int failed = writeAll(folders[0], buildAllAssets());
+    if (folders.size() == 2) failed += writeAll(folders[1], buildIcons());
+    for (const std::string& catalogue : catalogues) failed += writeLanguage(folders[0], catalogue);
     return failed ? 1 : 0;
 }

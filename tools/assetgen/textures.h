@@ -3,6 +3,8 @@
 
 #include "kit.h"
 
+#include <string>
+
 Image tileTexture(int terrain);
 Image sandTexture();
 Col playerColour(int p);         // players 1 red, 2 blue, 3 green, 4 purple
@@ -20,10 +22,15 @@ Image plusTexture();
 Image whiteTexture();
 Image barTexture();
 Image buttonTexture();
-Image costsTexture();
+// The words it shows, German unless a translation is given: the title and the three pieces.
+struct CostsWords {
+    std::string title = "Baukosten", road = "Strasse", settlement = "Siedlung", city = "Stadt";
+};
+Image costsTexture(const CostsWords& words = CostsWords());
 Image tradePanelTexture();
 Image optionsPanelTexture();
 Image messageStripTexture();
 Image scoreboardTexture();
 Image endScreenTexture();
+Image settingsTexture(); // the settings' panel under the seat selection
 Image paidRingTexture();

@@ -330,6 +330,9 @@ Image scoreboardTexture() {
 Image endScreenTexture() {
     return addedPanel(540, 360, 512, 256, 2306);
 }
+Image settingsTexture() {
+    return addedPanel(308, 128, 256, 128, 2307);
+}
 
 // A dark wood, so that white labels and the seats' colours in their brighter shades read on it.
 Image buttonTexture() {
@@ -431,7 +434,13 @@ static void miniCard(Image& img, float x, float y, int kind) {
     drawResource(img, pic, kind);
 }
 
-Image costsTexture() {
+// The scale at which a text fits the width, at most `scale`.
+static float fitted(float scale, float width, const char* text) {
+    const float wide = textWidth(scale, text);
+    return wide > width ? scale * width / wide : scale;
+}
+
+Image costsTexture(const CostsWords& words) {
     const int n = 256;
     Image img(n, n);
     for (int y = 0; y < n; y++)
@@ -442,8 +451,9 @@ Image costsTexture() {
         return std::fabs(sdRoundBox(x, y, n / 2.0f, n / 2.0f, n / 2.0f - 4, n / 2.0f - 4, 8)) - 3;
     });
     Col ink = rgb(60, 40, 25);
-    const char* title = "Baukosten";
-    drawText(img, (n - textWidth(3, title)) / 2, 222, 3, title, ink);
+    const char* title = words.title.c_str();
+    const float titleScale = fitted(3, n - 28, title);
+    drawText(img, (n - textWidth(titleScale, title)) / 2, 222, titleScale, title, ink);
     drawLine(img, 20, 216, 236, 216, 2, rgb(140, 100, 60));
     struct Row {
         const char* name;
@@ -451,12 +461,12 @@ Image costsTexture() {
         int kinds[5];
         int count;
     };
-    const Row rows[3] = {{"Strasse", 196, 150, {1, 5}, 2},
-                         {"Siedlung", 128, 82, {1, 2, 3, 5}, 4},
-                         {"Stadt", 60, 14, {3, 3, 4, 4, 4}, 5}};
+    const Row rows[3] = {{words.road.c_str(), 196, 150, {1, 5}, 2},
+                         {words.settlement.c_str(), 128, 82, {1, 2, 3, 5}, 4},
+                         {words.city.c_str(), 60, 14, {3, 3, 4, 4, 4}, 5}};
     Frame whole = {0, 0, 1};
     for (int r = 0; r < 3; r++) {
-        drawText(img, 14, rows[r].labelY, 2, rows[r].name, ink);
+        drawText(img, 14, rows[r].labelY, fitted(2, n - 28, rows[r].name), rows[r].name, ink);
         if (r == 0)
             roadIcon(img, whole, 12, rows[r].cardY + 4, 0.44f);
         else
