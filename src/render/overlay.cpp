@@ -369,9 +369,10 @@ static void drawPersonControls() {
     }
     if (next && trade) {
         for (int k = 1; k <= 4; k++) {
-            if (k == player || playerKI[k] || k > playersPicked) continue;
-            buttonText(SLOT_PARTNERS + k, interface4, 60.7f, partnerRow[k], seatOnButton[k],
-                       personLabel[k]);
+            if (k == player || k > playersPicked) continue;
+            char name[16];
+            seatName(name, sizeof name, k);
+            buttonText(SLOT_PARTNERS + k, interface4, 60.7f, partnerRow[k], seatOnButton[k], name);
         }
         buttonLabelOn(SLOT_TRADE_GO, interface4, 59.6f, 72.4f, colourWhite, LABEL_TRADE_GO);
         nextLabel();
@@ -394,6 +395,7 @@ const TextBox messageInPanel = {528, 936, 274, 3};
 const TextBox messageInStrip = {452, 869, 430, 2};
 
 static const char* const kindName[6] = {"", "Holz", "Wolle", "Getreide", "Erz", "Lehm"};
+static const char* const noCards = "nichts";
 
 // Appends to a text of `size` bytes, never past its end.
 static void append(char* out, int size, const char* format, ...)
@@ -407,7 +409,7 @@ static void append(char* out, int size, const char* format, ...) {
     va_end(args);
 }
 
-// "4 Wolle, 3 Erz": every kind with cards, as the game names them.
+// "4 Wolle, 3 Erz": every kind with cards, as the game names them; "nichts" for none.
 static void appendCards(char* out, int size, const int* cards) {
     bool first = true;
     for (int kind = WOOD; kind <= CLAY; kind++) {
@@ -415,6 +417,7 @@ static void appendCards(char* out, int size, const int* cards) {
         append(out, size, "%s%d %s", first ? "" : ", ", cards[kind], kindName[kind]);
         first = false;
     }
+    if (first) append(out, size, "%s", noCards);
 }
 
 // What the last roll paid to whom: "Wurf 8: Spieler 1 +2 Holz, Comp. 2 +1 Erz".
@@ -446,6 +449,9 @@ static const char* const moveText[] = {
     "nimmt eine Stadt zurueck",
 };
 enum { MOVE_TEXTS = sizeof moveText / sizeof moveText[0] };
+
+// A computer seat's answer to an offer, refused or accepted; an accepted one names the cards.
+static const char* const answerText[2] = {"lehnt ab", "nimmt an"};
 
 // Why the rules refused a press, by NewsReason.
 static const char* const reasonText[] = {"zu wenige Karten", "nichts gewaehlt",
@@ -487,6 +493,17 @@ static void moveNews(char* out, int size) {
     appendCards(out, size, newsCards[1]);
 }
 
+// "Profi 2 nimmt an: 1 Wolle gegen 1 Erz", the cards as the seat on turn gives and receives.
+static void answerNews(char* out, int size) {
+    seatName(out, size, newsSeat);
+    append(out, size, " %s", answerText[newsAccepted ? 1 : 0]);
+    if (!newsAccepted) return;
+    append(out, size, ": ");
+    appendCards(out, size, newsCards[0]);
+    append(out, size, " gegen ");
+    appendCards(out, size, newsCards[1]);
+}
+
 static void refusalNews(char* out, int size) {
     if (newsReason >= 0 && newsReason < REASON_TEXTS)
         append(out, size, "%s", reasonText[newsReason]);
@@ -514,6 +531,7 @@ void composeMessage(MessageLine* m) {
     if (newsKind == NEWS_ROLL) rollNews(m->news, sizeof m->news);
     if (newsKind == NEWS_MOVE) moveNews(m->news, sizeof m->news);
     if (newsKind == NEWS_REFUSED) refusalNews(m->news, sizeof m->news);
+    if (newsKind == NEWS_ANSWER) answerNews(m->news, sizeof m->news);
 }
 
 // Lays words into a box line by line in the small font, each in its colour; a word that does

@@ -97,32 +97,11 @@ static Changes takeChanges() {
 }
 
 // Free spots p could still settle: reached from p's buildings and road ends over free
-// edges and p's own roads. A road may join p's roads past any building, so the walk goes
-// on through any spot.
+// edges and p's own roads.
 static int freeSpotsInReach(int p) {
-    int stack[NUM_SPOTS];
-    int top = 0, count = 0;
-    bool seen[NUM_SPOTS] = {};
-    for (int s = 0; s < NUM_SPOTS; s++) {
-        if (houses[s][SPOT_OWNER] == p || spotTouchesRoad(s, p)) {
-            seen[s] = true;
-            stack[top++] = s;
-        }
-    }
-    while (top > 0) {
-        const int s = stack[--top];
-        count += spotIsFree(s);
-        for (int i = 3; i < 6; i++) {
-            const int e = availableCheck1[s][i];
-            if (e < 0 || (streets[e] != 0 && streets[e] != p)) continue;
-            const int other =
-                availableCheck2[e][0] == s ? availableCheck2[e][1] : availableCheck2[e][0];
-            if (!seen[other]) {
-                seen[other] = true;
-                stack[top++] = other;
-            }
-        }
-    }
+    int roads[NUM_SPOTS], count = 0;
+    roadsToSpots(p, UNREACHED - 1, roads);
+    for (int s = 0; s < NUM_SPOTS; s++) count += roads[s] < UNREACHED && spotIsFree(s);
     return count;
 }
 
