@@ -141,7 +141,9 @@ static bool checkTrade(char* problem, int size) {
             tradeArray[i][1] > MOST_CARDS)
             return fault(problem, size, "an offer of %d cards of kind %d", tradeArray[i][0], i + 1);
     }
-    if (tradePlayer < 0 || tradePlayer > 4 || (tradePlayer != 0 && tradePlayer == player))
+    // The partner chosen stays after the dialog closes, until the next one opens with the
+    // bank: it may be the seat on turn by then.
+    if (tradePlayer < 0 || tradePlayer > 4 || (trade && tradePlayer != 0 && tradePlayer == player))
         return fault(problem, size, "trade partner %d of player %d", tradePlayer, player);
     if (tradeItem < 0 || tradeItem > 4 || tradePicked1 < 0 || tradePicked1 > 5 ||
         tradePicked2 < 0 || tradePicked2 > 5)

@@ -14,6 +14,7 @@
 #include "game/picks.h"
 #include "game/ki.h"
 #include "game/fresh.h"
+#include "game/news.h"
 #include "game/state.h"
 #include "game/view.h"
 
@@ -144,6 +145,15 @@ static void pass(const SimOptions& o) {
     simClock += o.step;
 }
 
+// A computer seat's answer that the last pass reported.
+static void countAnswer(GameResult* r, int* seen) {
+    if (newsCount == *seen) return;
+    *seen = newsCount;
+    if (newsKind != NEWS_ANSWER || newsSeat < 1 || newsSeat > 4) return;
+    r->offers[newsSeat]++;
+    r->accepted[newsSeat] += newsAccepted;
+}
+
 // A press and its release, dispatched by one pass.
 static void press(const SimOptions& o, int name) {
     postClick(name);
@@ -249,11 +259,12 @@ static void playOn(const SimOptions& o, GameResult* r) {
     // A computer step waits at most kiWait2; far longer without any change means stuck.
     const long stuckPasses = 600000 / o.step;
     takeChanges();
-    int boardRound = runde;
+    int boardRound = runde, answers = newsCount;
     long still = 0;
     while (true) {
         pass(o);
         r->passes++;
+        countAnswer(r, &answers);
         if (o.stopAtPass > 0 && r->passes == o.stopAtPass) {
             unsigned char bytes[KEPT_GAME_ROOM];
             const int size = writeGame(bytes, simClock - o.step);
