@@ -141,8 +141,8 @@ static bool checkTrade(char* problem, int size) {
             tradeArray[i][1] > MOST_CARDS)
             return fault(problem, size, "an offer of %d cards of kind %d", tradeArray[i][0], i + 1);
     }
-    // The partner chosen stays after the dialog closes, until the next one opens with the
-    // bank: it may be the seat on turn by then.
+    // Earlier releases kept the last dialog's partner into the next turn, where it may be the
+    // seat on turn; an open dialog never has it.
     if (tradePlayer < 0 || tradePlayer > 4 || (trade && tradePlayer != 0 && tradePlayer == player))
         return fault(problem, size, "trade partner %d of player %d", tradePlayer, player);
     if (tradeItem < 0 || tradeItem > 4 || tradePicked1 < 0 || tradePicked1 > 5 ||

@@ -116,6 +116,9 @@ void lessGiven(int kind);
 void carryOutTrade();       // "tauschen"; a computer partner is asked first
 void closeTradeAndBuild();  // "Bauen"
 void hideTradeDialog();     // every slot of the dialog
+// At the end of a turn: the dialog goes, its partner is the bank again and the offer empty, so
+// that no offer or partner passes to the next seat (a partner would be that seat itself).
+void endTrading();
 void computeHarbourRates(); // tradeStep of the current player; clears tradeModus
 // The bank rates of player p by kind - 1: 4, 3 with a general harbour, 2 at a kind's harbour.
 void harbourRates(int p, int* rates);

@@ -185,6 +185,12 @@ void hideTradeDialog() {
     for (int i = SLOT_TRADE_FIRST; i <= SLOT_TRADE_LAST; i++) interfaceV[i] = deleteObj;
 }
 
+void endTrading() {
+    hideTradeDialog();
+    tradePlayer = 0;
+    clearOffer();
+}
+
 void closeTradeAndBuild() {
     hideTradeDialog();
     trade = false;

@@ -282,8 +282,8 @@ TEST(KeptGame, ReadByNameFromEveryRelease) {
     EXPECT_EQ(houses[10][SPOT_OWNER], 1);
 
     // A person's dialog with a computer seat as partner reads back as it stood, the offer on
-    // the table, and "tauschen" asks the seat. The partner stays chosen after the dialog
-    // closes; once the turn has passed to it, that is still a game to take up.
+    // the table, and "tauschen" asks the seat. The turn passes with the bank as partner again:
+    // the seat asked, now on turn, would otherwise be its own partner.
     resetGame();
     setUpGame();
     press(PICK_PLAYER_COUNT + 2);
@@ -305,6 +305,7 @@ TEST(KeptGame, ReadByNameFromEveryRelease) {
     press(PICK_MAIN);
     press(PICK_NEXT);
     ASSERT_EQ(player, 2);
+    EXPECT_EQ(tradePlayer, 0);
     std::string why;
     EXPECT_TRUE(readBack(written(clockMs), &why)) << why;
 
