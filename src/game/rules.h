@@ -113,9 +113,9 @@ void moreReceived(int kind);     // the plus and minus buttons: one change of th
 void lessReceived(int kind);     // by applyTradeChange in the same pass
 void moreGiven(int kind);
 void lessGiven(int kind);
-void carryOutTrade();       // "tauschen"; a computer partner is asked first
-void closeTradeAndBuild();  // "Bauen"
-void hideTradeDialog();     // every slot of the dialog
+void carryOutTrade();      // "tauschen"; a computer partner is asked first
+void closeTradeAndBuild(); // "Bauen"
+void hideTradeDialog();    // every slot of the dialog
 // At the end of a turn: the dialog goes, its partner is the bank again and the offer empty, so
 // that no offer or partner passes to the next seat (a partner would be that seat itself).
 void endTrading();
