@@ -369,14 +369,16 @@ static void printStrengths(const SimOptions& o, const int* wins) {
                     seats[KI_TRADER] == 1 ? "" : "s");
 }
 
-// The offers the computer seats answered and took, in all and by the strength asked.
+// The offers the computer seats answered and took, in all and by the judgement of the seat
+// asked: a trader answers as the table computer it is.
 static void printAnswers(const SimOptions& o, const GameResult* results, int games) {
     int offers[4] = {}, accepted[4] = {};
     for (int i = 0; i < games; i++) {
         for (int q = 1; q <= o.players; q++) {
+            const int judge = o.strength[q] == KI_STRONG ? KI_STRONG : KI_TABLE;
             offers[0] += results[i].offers[q], accepted[0] += results[i].accepted[q];
-            offers[o.strength[q]] += results[i].offers[q];
-            accepted[o.strength[q]] += results[i].accepted[q];
+            offers[judge] += results[i].offers[q];
+            accepted[judge] += results[i].accepted[q];
         }
     }
     std::printf("; offers %d, accepted %d (table %d of %d, strong %d of %d)", offers[0],
