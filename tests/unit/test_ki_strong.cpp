@@ -149,6 +149,12 @@ int playChecked(int seats, const int* strength, int seed) {
             playEachAndTakeBack(seed);
             if (testing::Test::HasFatalFailure()) return decisions;
         }
+        if (decidesNow() && kiTurn == KI_OFFER && tradePlayer != 0) {
+            const Snapshot before = takeSnapshot();
+            partnerAccepts(tradePlayer);
+            EXPECT_TRUE(before.same(takeSnapshot())) << "seed " << seed << ": the answer changed "
+                                                     << joined(before.diff(takeSnapshot()));
+        }
         if (decidesNow() && strongSeat()) {
             const Snapshot before = takeSnapshot();
             const Action a = strongDecision();
