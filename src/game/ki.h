@@ -76,7 +76,8 @@ bool kiTradeUnit(int* pay, int* want);
 int kiWishedPiece(int p);
 
 // Cards of a kind seat p could part with by its trade steps: once it holds more than its bank
-// rate and the reserve its step keeps of the kind, all beyond that reserve; else none.
+// rate and the reserve its step keeps of the kind, all but that reserve and the one card more
+// a step always leaves; else none.
 int kiSpareCards(int p, int kind);
 
 // The computer seat q's answer to the offer on the table from the seat on turn. Never when the
