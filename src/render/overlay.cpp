@@ -559,10 +559,12 @@ static bool placeWord(Flow& f, const char* word, const float* colour) {
 }
 
 // Words that belong with the next one and never end a line: a seat's name ("Comp. 2",
-// "Profi 2"), a count of cards ("+2 Holz"), the roll ("Wurf 8:").
+// "Profi 2"), a count of cards ("+2 Holz"), the roll ("Wurf 8:"), the other side of a trade
+// ("gegen 1 Holz").
 static bool bindsToNext(const char* word, int n) {
     return word[0] == '+' ||
-           (n == 5 && (!std::strncmp(word, "Comp.", 5) || !std::strncmp(word, "Profi", 5))) ||
+           (n == 5 && (!std::strncmp(word, "Comp.", 5) || !std::strncmp(word, "Profi", 5) ||
+                       !std::strncmp(word, "gegen", 5))) ||
            (n == 7 && !std::strncmp(word, "Spieler", 7)) ||
            (n == 4 && !std::strncmp(word, "Wurf", 4));
 }
