@@ -1,4 +1,5 @@
-// The legal actions of the seat on turn, by the tests the clicks and the build offers use.
+// The legal actions of the seat on turn, by the tests the clicks and the build offers use, and
+// the one way to play each of them on the state and take it back.
 #include "rules.h"
 #include "ki.h"
 #include "state.h"
@@ -47,6 +48,35 @@ static void addTrades(Action* out, int* n) {
     }
 }
 
+// One card for one, of two kinds the two sides hold.
+static void addPartnerTrades(Action* out, int* n) {
+    const int p = player;
+    for (int q = 1; q <= 4; q++) {
+        if (!partnerAllowed(q)) continue;
+        for (int pay = WOOD; pay <= CLAY; pay++) {
+            if (resources[p][pay] < 1) continue;
+            for (int want = WOOD; want <= CLAY; want++) {
+                if (want == pay || resources[q][want] < 1) continue;
+                out[*n] = {ACT_PARTNER_TRADE, q, pay, want, 1};
+                (*n)++;
+            }
+        }
+    }
+}
+
+// Trading is open from the roll until building begins.
+static bool tradesOpen() {
+    return turnRolled() && !build;
+}
+
+int listTrades(Action* out) {
+    int n = 0;
+    if (!tradesOpen()) return 0;
+    addTrades(out, &n);
+    addPartnerTrades(out, &n);
+    return n;
+}
+
 int listActions(Action* out) {
     int n = 0;
     if (!gameRunning()) return 0;
@@ -73,7 +103,7 @@ int listActions(Action* out) {
         else if (cityAllowed(s))
             add(out, &n, ACT_CITY, s);
     }
-    if (!build) addTrades(out, &n);
+    n += listTrades(out + n);
     add(out, &n, ACT_END_TURN, 0);
     return n;
 }
@@ -88,4 +118,40 @@ bool actionListed(const Action& a) {
             return true;
     }
     return false;
+}
+
+// The cards of a trade as each side hands them over: rate cards of the kind paid for one card
+// of the kind wanted.
+static void tradeCards(const Action& a, int* given, int* received) {
+    for (int kind = 0; kind <= CLAY; kind++) given[kind] = received[kind] = 0;
+    given[a.pay] = a.rate;
+    received[a.want] = 1;
+}
+
+static int pieceOf(int kind) {
+    return kind == ACT_ROAD ? PIECE_ROAD : kind == ACT_SETTLEMENT ? PIECE_SETTLEMENT : PIECE_CITY;
+}
+
+static bool validTrade(const Action& a) {
+    return a.pay >= WOOD && a.pay <= CLAY && a.want >= WOOD && a.want <= CLAY;
+}
+
+void playAction(int p, const Action& a) {
+    int given[6], received[6];
+    if (a.kind == ACT_ROAD || a.kind == ACT_SETTLEMENT || a.kind == ACT_CITY) {
+        placePiece(p, pieceOf(a.kind), a.at);
+    } else if ((a.kind == ACT_TRADE || a.kind == ACT_PARTNER_TRADE) && validTrade(a)) {
+        tradeCards(a, given, received);
+        exchangeCards(p, a.kind == ACT_TRADE ? 0 : a.at, given, received);
+    }
+}
+
+void undoAction(int p, const Action& a) {
+    int given[6], received[6];
+    if (a.kind == ACT_ROAD || a.kind == ACT_SETTLEMENT || a.kind == ACT_CITY) {
+        takeOffPiece(p, pieceOf(a.kind), a.at);
+    } else if ((a.kind == ACT_TRADE || a.kind == ACT_PARTNER_TRADE) && validTrade(a)) {
+        tradeCards(a, given, received);
+        exchangeCards(p, a.kind == ACT_TRADE ? 0 : a.at, received, given);
+    }
 }

@@ -33,22 +33,72 @@ bool holdsCost(int p, int piece) {
     return true;
 }
 
-void payCost(int p, int piece) {
+static void payCost(int p, int piece) {
     for (int kind = WOOD; kind <= CLAY; kind++) resources[p][kind] -= buildCost[piece][kind];
 }
 
-void refundCost(int p, int piece) {
+static void refundCost(int p, int piece) {
     for (int kind = WOOD; kind <= CLAY; kind++) resources[p][kind] += buildCost[piece][kind];
 }
 
-void removePiece(int p, int piece, int place) {
+static bool validPlace(int p, int piece, int place) {
+    return validPlayer(p) && (piece == PIECE_ROAD ? validEdge(place) : validSpot(place));
+}
+
+void placePiece(int p, int piece, int place) {
+    if (!validPlace(p, piece, place)) return;
+    if (piece == PIECE_ROAD) {
+        const bool opening = inOpening() && edgeOpensFromFresh(place, p);
+        streets[place] = p;
+        if (opening) {
+            firstTime++;
+            playerCheck = true;
+            return;
+        }
+    } else {
+        houses[place][SPOT_OWNER] = p;
+        houses[place][SPOT_LEVEL] = piece == PIECE_CITY ? CITY : SETTLEMENT;
+        resources[p][0]++;
+        if (piece == PIECE_SETTLEMENT && inOpening()) {
+            firstTime++;
+            return;
+        }
+    }
+    payCost(p, piece);
+}
+
+// An opening placement moved the count on, so the count tells it from a paid one: an opening
+// settlement leaves it at 4 x seats at most; an opening road leaves it even, the turn still
+// to pass, and the road leaving a settlement of p that has no other road. A paid piece at
+// exactly 4 x seats comes after the last opening road, its turn change still to come.
+static bool openingSettlementPlaced() {
+    return firstTime <= 4 * playersPicked && !playerCheck;
+}
+
+static bool openingRoadPlaced(int e, int p) {
+    return playerCheck && firstTime <= 4 * playersPicked && firstTime % 2 == 0 &&
+           edgeOpensFromFresh(e, p);
+}
+
+void takeOffPiece(int p, int piece, int place) {
+    if (!validPlace(p, piece, place)) return;
     if (piece == PIECE_ROAD) {
         streets[place] = 0;
-        return;
+        if (openingRoadPlaced(place, p)) {
+            firstTime--;
+            playerCheck = false;
+            return;
+        }
+    } else {
+        houses[place][SPOT_LEVEL] = piece == PIECE_CITY ? SETTLEMENT : NO_BUILDING;
+        if (piece == PIECE_SETTLEMENT) houses[place][SPOT_OWNER] = 0;
+        resources[p][0]--;
+        if (piece == PIECE_SETTLEMENT && openingSettlementPlaced()) {
+            firstTime--;
+            return;
+        }
     }
-    houses[place][SPOT_LEVEL] = piece == PIECE_CITY ? SETTLEMENT : NO_BUILDING;
-    if (piece == PIECE_SETTLEMENT) houses[place][SPOT_OWNER] = 0;
-    resources[p][0]--;
+    refundCost(p, piece);
 }
 
 // A missing edge (-1) carries no road.
@@ -98,6 +148,37 @@ bool edgeIsConnected(int e, int p) {
     for (int i = 2; i < 6; i++)
         if (roadOwner(row[i]) == p) return true;
     return false;
+}
+
+// 0-1 breadth first: a spot reached over p's own roads goes to the front at the same count,
+// one reached over a free edge to the back at one more. A spot enters once for each time its
+// count falls, which is at most once more for each edge that ends at it.
+void roadsToSpots(int p, int most, int* roads) {
+    enum { ROOM = 2 * (NUM_SPOTS + 2 * NUM_EDGES) };
+    int queue[ROOM];
+    int head = ROOM / 2, tail = ROOM / 2;
+    for (int s = 0; s < NUM_SPOTS; s++) {
+        roads[s] = UNREACHED;
+        if (houses[s][SPOT_OWNER] != p) continue;
+        roads[s] = 0;
+        queue[tail++] = s;
+    }
+    while (head < tail) {
+        const int s = queue[head++];
+        for (int i = 3; i < 6; i++) {
+            const int e = availableCheck1[s][i];
+            if (e < 0 || (streets[e] != 0 && streets[e] != p)) continue;
+            const int other =
+                availableCheck2[e][0] == s ? availableCheck2[e][1] : availableCheck2[e][0];
+            const int free = streets[e] == 0, count = roads[s] + free;
+            if (count >= roads[other] || count > most) continue;
+            roads[other] = count;
+            if (free)
+                queue[tail++] = other;
+            else
+                queue[--head] = other;
+        }
+    }
 }
 
 bool settlementAllowed(int s) {
@@ -163,48 +244,40 @@ static void refuseEdge(int e) {
         newsRefused(REASON_CARDS);
 }
 
+static int actionOf(int piece) {
+    return piece == PIECE_ROAD ? ACT_ROAD : piece == PIECE_SETTLEMENT ? ACT_SETTLEMENT : ACT_CITY;
+}
+
+static const int builtNews[3] = {MOVE_ROAD, MOVE_SETTLEMENT, MOVE_CITY}; // by piece
+
+// A piece the rules allow, built as listActions names it.
+static void buildPiece(int piece, int place) {
+    playAction(player, {actionOf(piece), place, 0, 0, 0});
+    newsMoved(builtNews[piece]);
+    piecesChanged();
+}
+
 void clickSpot(int s) {
-    int p = player;
     if (settlementAllowed(s)) {
-        if (inOpening())
-            firstTime++;
-        else
-            payCost(p, PIECE_SETTLEMENT);
-        houses[s][SPOT_OWNER] = p;
-        houses[s][SPOT_LEVEL] = SETTLEMENT;
-        resources[p][0]++;
+        buildPiece(PIECE_SETTLEMENT, s);
         noteBuild(PIECE_SETTLEMENT, s);
-        newsMoved(MOVE_SETTLEMENT);
-        piecesChanged();
     } else if (cityAllowed(s)) {
-        houses[s][SPOT_LEVEL] = CITY;
-        resources[p][0]++;
-        payCost(p, PIECE_CITY);
+        buildPiece(PIECE_CITY, s);
         noteBuild(PIECE_CITY, s);
-        newsMoved(MOVE_CITY);
-        piecesChanged();
     } else {
         refuseSpot(s);
     }
 }
 
+// The opening's road passes the turn; only a paid road can be taken back.
 void clickEdge(int e) {
-    int p = player;
-    if (!validEdge(e) || !roadAllowed(e)) {
+    if (!roadAllowed(e)) {
         refuseEdge(e);
         return;
     }
-    bool openingRoad = inOpening() && edgeOpensFromFresh(e, p);
-    streets[e] = p;
-    if (openingRoad) {
-        firstTime++;
-        playerCheck = true;
-    } else {
-        payCost(p, PIECE_ROAD);
-        noteBuild(PIECE_ROAD, e);
-    }
-    newsMoved(MOVE_ROAD);
-    piecesChanged();
+    const bool openingRoad = inOpening() && edgeOpensFromFresh(e, player);
+    buildPiece(PIECE_ROAD, e);
+    if (!openingRoad) noteBuild(PIECE_ROAD, e);
 }
 
 bool canTakeBack() {
@@ -218,7 +291,8 @@ void forgetTakeBacks() {
     takeBackCount = 0;
 }
 
-// An opening settlement was free: taking it back makes the settlement due again.
+// The last piece built, undone as it was played: an opening settlement was free, and taking
+// it back makes the settlement due again.
 void takeBackBuild() {
     if (!canTakeBack()) return;
     const int p = player;
@@ -229,11 +303,7 @@ void takeBackBuild() {
                                             : validSpot(place) && ownerAt(place) == p &&
                                                   houses[place][SPOT_LEVEL] == piece;
     if (stands) {
-        removePiece(p, piece, place);
-        if (piece == PIECE_SETTLEMENT && inOpening())
-            firstTime--;
-        else
-            refundCost(p, piece);
+        undoAction(p, {actionOf(piece), place, 0, 0, 0});
         newsMoved(MOVE_TAKE_BACK + piece);
     }
     piecesChanged();

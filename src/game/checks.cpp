@@ -13,34 +13,6 @@ static bool fault(char* problem, int size, const char* what, int a, int b) {
     return false;
 }
 
-// Marks every road of p reachable from p's buildings over p's roads; roads may pass other
-// players' pieces, so the walk goes on through any spot.
-static void walkRoads(int p, bool* reached) {
-    int stack[NUM_SPOTS * 3];
-    int top = 0;
-    bool seen[NUM_SPOTS] = {};
-    for (int s = 0; s < NUM_SPOTS; s++) {
-        if (houses[s][SPOT_OWNER] == p) {
-            seen[s] = true;
-            stack[top++] = s;
-        }
-    }
-    while (top > 0) {
-        const int s = stack[--top];
-        for (int i = 3; i < 6; i++) {
-            const int e = availableCheck1[s][i];
-            if (e < 0 || streets[e] != p || reached[e]) continue;
-            reached[e] = true;
-            const int other =
-                availableCheck2[e][0] == s ? availableCheck2[e][1] : availableCheck2[e][0];
-            if (!seen[other]) {
-                seen[other] = true;
-                stack[top++] = other;
-            }
-        }
-    }
-}
-
 bool checkInvariants(char* problem, int size) {
     int points[5] = {};
     for (int s = 0; s < NUM_SPOTS; s++) {
@@ -66,11 +38,12 @@ bool checkInvariants(char* problem, int size) {
     for (int e = 0; e < NUM_EDGES; e++)
         if (streets[e] < 0 || streets[e] > playersPicked)
             return fault(problem, size, "edge %d has a road of unknown player %d", e, streets[e]);
+    // A road joined to its owner's buildings over its owner's roads needs no road to reach.
     for (int p = 1; p <= playersPicked; p++) {
-        bool reached[NUM_EDGES] = {};
-        walkRoads(p, reached);
+        int roads[NUM_SPOTS];
+        roadsToSpots(p, 0, roads);
         for (int e = 0; e < NUM_EDGES; e++)
-            if (streets[e] == p && !reached[e])
+            if (streets[e] == p && roads[availableCheck2[e][0]] != 0)
                 return fault(problem, size, "road on edge %d is cut off from player %d", e, p);
     }
     return true;
@@ -84,7 +57,7 @@ static bool checkSeats(char* problem, int size) {
     if (playersPicked < 1 || playersPicked > 4)
         return fault(problem, size, "%d seats", playersPicked, 0);
     for (int p = 1; p <= 4; p++)
-        if (kiStrength[p] != KI_TABLE && kiStrength[p] != KI_STRONG)
+        if (kiStrength[p] < KI_TABLE || kiStrength[p] > KI_TRADER)
             return fault(problem, size, "seat %d plays at strength %d", p, kiStrength[p]);
     if (player < 1 || player > playersPicked)
         return fault(problem, size, "player %d on turn of %d seats", player, playersPicked);
@@ -168,7 +141,9 @@ static bool checkTrade(char* problem, int size) {
             tradeArray[i][1] > MOST_CARDS)
             return fault(problem, size, "an offer of %d cards of kind %d", tradeArray[i][0], i + 1);
     }
-    if (tradePlayer < 0 || tradePlayer > 4 || (tradePlayer != 0 && tradePlayer == player))
+    // Earlier releases kept the last dialog's partner into the next turn, where it may be the
+    // seat on turn; an open dialog never has it.
+    if (tradePlayer < 0 || tradePlayer > 4 || (trade && tradePlayer != 0 && tradePlayer == player))
         return fault(problem, size, "trade partner %d of player %d", tradePlayer, player);
     if (tradeItem < 0 || tradeItem > 4 || tradePicked1 < 0 || tradePicked1 > 5 ||
         tradePicked2 < 0 || tradePicked2 > 5)
@@ -179,7 +154,8 @@ static bool checkTrade(char* problem, int size) {
 static bool checkPhase(char* problem, int size) {
     if (win && (next || trade || build || wuerfeln || kiTurn != 0))
         return fault(problem, size, "a won game of player %d still under way", player, 0);
-    if (kiTurn < 0 || kiTurn > KI_END || (inOpening() && kiTurn > KI_OPENING_END))
+    if (kiTurn < 0 || kiTurn > KI_LAST || (inOpening() && kiTurn > KI_OPENING_END) ||
+        (kiTurn == KI_OFFER && kiStrength[player] != KI_TRADER))
         return fault(problem, size, "the computer in step %d", kiTurn, 0);
     if (kiTurn > 0 && !playerKI[player])
         return fault(problem, size, "a computer step for person %d", player, 0);
@@ -197,6 +173,8 @@ static bool checkComputer(char* problem, int size) {
         if (houseBuild[p] < -1 || houseBuild[p] >= NUM_SPOTS)
             return fault(problem, size, "seat %d wishes for spot %d", p, houseBuild[p]);
     if (picked < -1 || picked >= 400) return fault(problem, size, "a click on %d", picked, 0);
+    if (kiOffer < 0 || kiOffer > TRADER_OFFERS)
+        return fault(problem, size, "the trader at offer %d", kiOffer, 0);
     // Between passes the rating's sums stand at zero; a rating starts from them.
     if (posPoints1 != 0 || posPoints2 != 0 || posPointsTop != 0)
         return fault(problem, size, "a spot rating of %d by %d left over", posPoints1, posPoints2);

@@ -89,12 +89,82 @@ static bool wishAffordable() {
 }
 
 // "Handeln" as the free phase shows it after the roll: the dialog with the bank as partner.
-static int openTrading() {
+static void clickTrading() {
     next = true;
     trade = false;
     build = false;
     postClick(PICK_MAIN);
+}
+
+static int openTrading() {
+    clickTrading();
     return KI_TRADE;
+}
+
+bool traderSeat() {
+    return player >= 1 && player <= 4 && playerKI[player] && kiStrength[player] == KI_TRADER;
+}
+
+// The trader's offers by number: partner, kind wanted, kind paid.
+struct Offer {
+    int partner, want, pay;
+};
+
+static Offer offerNumbered(int i) {
+    return {i / 25 + 1, i / 5 % 5 + 1, i % 5 + 1};
+}
+
+// An offer a person could make now, towards the trader's wish: a card the wish lacks from a
+// computer seat that holds one, against a card held beyond the wish.
+static bool offerOpen(const Offer& o, int wish) {
+    const int p = player, q = o.partner;
+    const int* cost = buildCost[wish];
+    return q <= playersPicked && playerKI[q] && partnerAllowed(q) && o.want != o.pay &&
+           resources[p][o.want] < cost[o.want] && resources[p][o.pay] > cost[o.pay] &&
+           resources[q][o.want] >= 1;
+}
+
+// Whether the offer on the table is exactly one card of o.want for one of o.pay, or holds only
+// the card wanted so far, or nothing.
+static bool offerIs(const Offer& o, bool withPay) {
+    for (int k = WOOD; k <= CLAY; k++) {
+        const int in = k == o.want ? 1 : 0, out = withPay && k == o.pay ? 1 : 0;
+        if (tradeArray[k - 1][1] != in || tradeArray[k - 1][0] != out) return false;
+    }
+    return true;
+}
+
+static bool offerEmpty() {
+    for (int i = 0; i < 5; i++)
+        if (tradeArray[i][0] || tradeArray[i][1]) return false;
+    return true;
+}
+
+// One click towards the next open offer, made as a person makes it: the partner (which clears
+// the table), the card wanted, the card paid, "tauschen". With no offer left, the table's turn.
+static int offerStep() {
+    if (!trade) {
+        clickTrading();
+        return KI_OFFER;
+    }
+    const int wish = kiWishedPiece(player);
+    while (wish >= 0 && kiOffer < TRADER_OFFERS && !offerOpen(offerNumbered(kiOffer), wish))
+        kiOffer++;
+    if (wish < 0 || kiOffer >= TRADER_OFFERS) return KI_DECIDE;
+    const Offer o = offerNumbered(kiOffer);
+    if (tradePlayer != o.partner) {
+        postClick(PICK_PARTNERS + o.partner);
+    } else if (offerIs(o, true)) {
+        postClick(PICK_TRADE_GO);
+        kiOffer++;
+    } else if (offerIs(o, false)) {
+        postClick(PICK_OUT_PLUS + o.pay);
+    } else if (offerEmpty()) {
+        postClick(PICK_IN_PLUS + o.want);
+    } else {
+        postClick(PICK_PARTNERS + o.partner);
+    }
+    return KI_OFFER;
 }
 
 // "Bauen": closes trading, whether or not the dialog was opened, and enters building.
@@ -217,7 +287,13 @@ static void mainStep(int t) {
         postClick(PICK_MAIN);
         tradeModus = true;
         kiTime = t;
-        kiTurn = KI_DECIDE;
+        kiOffer = 0;
+        kiTurn = traderSeat() ? KI_OFFER : KI_DECIDE;
+        break;
+    case KI_OFFER:
+        if (waiting(t, kiWait1)) return;
+        kiTurn = offerStep();
+        kiTime = t;
         break;
     case KI_DECIDE:
         if (waiting(t, kiWait2)) return;

@@ -22,6 +22,8 @@ enum KiState {
     KI_CITY,       // city search and click
     KI_END_TURN,   // "Naechster"
     KI_END,        // hand the press flags back
+    KI_OFFER,      // the trader: one click towards its next offer to a computer seat
+    KI_LAST = KI_OFFER
 };
 
 // The computer's pace: its two delays between steps in ms, 1500 and 3000 at the normal pace,
@@ -73,6 +75,28 @@ void kiCity();
 // else ore below 3, never the kind paid.
 bool kiTradeUnit(int* pay, int* want);
 
+// The first wish of seat p, in the order road, settlement, city, whose cards it does not
+// hold yet: the piece it is saving for, or -1 when it holds the cards of every wish.
+int kiWishedPiece(int p);
+
+// Cards of a kind seat p could part with by its trade steps: once it holds more than its bank
+// rate and the reserve its step keeps of the kind, all but that reserve and the one card more
+// a step always leaves; else none.
+int kiSpareCards(int p, int kind);
+
+// The computer seat q's answer to the offer on the table from the seat on turn. Never when the
+// exchange would let the asker end this turn with the points to win, nor for cards q does not
+// hold; a "Profi" takes it when it raises the value of q's position, a "Comp." when it brings
+// q nearer the cards of the piece it saves for and costs it only cards it could spare.
+bool partnerAccepts(int q);
+
+// The trader (kiStrength KI_TRADER): the table's computer that in each of its turns, before
+// anything else, asks every computer seat in seat order for each one-for-one trade a person
+// could offer towards its wish (a card it lacks for it against one it holds beyond it), and
+// takes those accepted. The simulator measures the partners with it.
+bool traderSeat();
+enum { TRADER_OFFERS = 4 * 5 * 5 }; // by partner, kind wanted and kind paid: kiOffer's range
+
 // The strong computer (kiStrength KI_STRONG). It tries each legal action on the game state
 // and takes it back, and compares the positions they lead to by one value of the seat's
 // prospects; it keeps nothing of its own from one pass to the next.
@@ -85,6 +109,8 @@ bool strongSeat(); // the seat on turn is played by the strong computer
 // used), a build, or ACT_END_TURN. An offer on the table counts as carried out. Leaves the
 // game state as it found it.
 Action strongDecision();
+// The value of seat p's position as the strong computer weighs it, in victory points.
+float strongValue(int p);
 
 // What the value of a position is made of; one table, tuned with the simulator. Production
 // is counted in expected cards per roll; every worth is in the units of `point`.

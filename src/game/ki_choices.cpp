@@ -245,3 +245,23 @@ bool kiTradeUnit(int* pay, int* want) {
     }
     return false;
 }
+
+int kiWishedPiece(int p) {
+    if (p < 1 || p > 4) return -1;
+    for (int piece = PIECE_ROAD; piece <= PIECE_CITY; piece++)
+        if (buildHouse[p][piece] && !holdsCost(p, piece)) return piece;
+    return -1;
+}
+
+// A trade step keeps the row's reserve and one card more of the kind it pays with.
+int kiSpareCards(int p, int kind) {
+    if (p < 1 || p > 4 || kind < WOOD || kind > CLAY) return 0;
+    int rates[5];
+    harbourRates(p, rates);
+    for (const TradeRow& row : tradeRows) {
+        if (row.pay != kind) continue;
+        const int held = resources[p][kind];
+        return held > rates[kind - 1] + row.reserve ? held - row.reserve - 1 : 0;
+    }
+    return 0;
+}

@@ -68,7 +68,7 @@ bool strongSeat() {
 static const int ways[13] = {0, 0, 1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1};
 
 // Roads beyond which a free spot no longer counts as within reach.
-enum { MAX_REACH = 3, FAR = 99 };
+enum { MAX_REACH = 3 };
 
 // Production's worth in this decision, set from the points the seat still misses when the
 // decision begins, so that every plan compared is weighed alike.
@@ -147,21 +147,6 @@ static float spotGain(int s, const Outlook& o, float worthNow, bool newSettlemen
     return productionWorth(perRoll, rates) - worthNow;
 }
 
-// Roads p must still build to reach each spot: its buildings and the spots its roads touch
-// need none, every free edge on the way one; other players' roads bar the way.
-static void roadsNeeded(int p, int* dist) {
-    for (int s = 0; s < NUM_SPOTS; s++)
-        dist[s] = houses[s][SPOT_OWNER] == p || spotTouchesRoad(s, p) ? 0 : FAR;
-    for (int round = 0; round < MAX_REACH; round++) {
-        for (int e = 0; e < NUM_EDGES; e++) {
-            if (streets[e] != 0) continue;
-            const int a = availableCheck2[e][0], b = availableCheck2[e][1];
-            if (dist[a] + 1 < dist[b]) dist[b] = dist[a] + 1;
-            if (dist[b] + 1 < dist[a]) dist[a] = dist[b] + 1;
-        }
-    }
-}
-
 // Builds the cards in hand may be heading for, each with its cost and its worth.
 enum { MAX_GOALS = 3 };
 struct Goals {
@@ -227,7 +212,7 @@ static float evaluate(int p) {
     readOutlook(p, &o);
     const float worthNow = productionWorth(o.perRoll, o.rates);
     int dist[NUM_SPOTS];
-    roadsNeeded(p, dist);
+    roadsToSpots(p, MAX_REACH, dist);
     float best = 0, second = 0, nearest = 0, oneRoad = 0, city = 0;
     for (int s = 0; s < NUM_SPOTS; s++) {
         if (houses[s][SPOT_OWNER] == p && houses[s][SPOT_LEVEL] == SETTLEMENT) {
@@ -266,91 +251,46 @@ static float evaluate(int p) {
     return v;
 }
 
-// Plays action a for p on the game state; takeBack undoes it exactly. Opening placements
-// are free, as the rules make them.
-static void tryAction(const Action& a, int p) {
-    const bool paid = !inOpening();
-    switch (a.kind) {
-    case ACT_ROAD:
-        streets[a.at] = p;
-        if (paid) payCost(p, PIECE_ROAD);
-        break;
-    case ACT_SETTLEMENT:
-        houses[a.at][SPOT_LEVEL] = SETTLEMENT;
-        houses[a.at][SPOT_OWNER] = p;
-        resources[p][0]++;
-        if (paid) payCost(p, PIECE_SETTLEMENT);
-        break;
-    case ACT_CITY:
-        houses[a.at][SPOT_LEVEL] = CITY;
-        resources[p][0]++;
-        payCost(p, PIECE_CITY);
-        break;
-    case ACT_TRADE:
-        resources[p][a.pay] -= a.rate;
-        resources[p][a.want]++;
-        break;
-    }
-}
-
-static void takeBack(const Action& a, int p) {
-    const bool paid = !inOpening();
-    switch (a.kind) {
-    case ACT_ROAD:
-    case ACT_SETTLEMENT:
-    case ACT_CITY: {
-        const int piece = a.kind == ACT_ROAD         ? PIECE_ROAD
-                          : a.kind == ACT_SETTLEMENT ? PIECE_SETTLEMENT
-                                                     : PIECE_CITY;
-        removePiece(p, piece, a.at);
-        if (paid || piece == PIECE_CITY) refundCost(p, piece);
-        break;
-    }
-    case ACT_TRADE:
-        resources[p][a.pay] += a.rate;
-        resources[p][a.want]--;
-        break;
-    }
-}
-
-// Trade units enough for p's hand to pay cost, or -1. Each missing card is bought with the
-// kind of the lowest rate the cost leaves over, then the largest surplus; payable[k] is what
-// of kind k may still go to the bank this turn.
+// Bank units enough for p's hand to pay cost, played on the state, or -1 with none played.
+// Each missing card is bought among the units the rules offer with the kind of the lowest rate
+// the cost leaves over, then the largest surplus. payable[k] is what of kind k may still go on
+// the turn's one offer; every unit goes at the rate the turn began with, as all of a plan's
+// trades come before its first build.
 enum { MAX_UNITS = 8 };
-static int tradesFor(int p, const int* cost, const int* rates, const int* payable, Action* units) {
-    int hand[6], paid[6] = {};
-    std::memcpy(hand, resources[p], sizeof hand);
+static void undoUnits(const Action* units, int n, int p, int* payable);
+
+static int tradesFor(int p, const int* cost, const int* rates, int* payable, Action* units) {
     int n = 0;
     for (int k = WOOD; k <= CLAY; k++) {
-        while (hand[k] < cost[k]) {
+        while (resources[p][k] < cost[k]) {
+            Action offered[MAX_ACTIONS];
+            const int m = listTrades(offered);
             int best = 0;
-            for (int j = WOOD; j <= CLAY; j++) {
-                if (j == k || hand[j] - cost[j] < rates[j] || paid[j] + rates[j] > payable[j])
-                    continue;
+            for (int i = 0; i < m; i++) {
+                const int j = offered[i].pay;
+                if (offered[i].kind != ACT_TRADE || offered[i].want != k) continue;
+                const int spare = resources[p][j] - cost[j];
+                if (spare < rates[j] || rates[j] > payable[j]) continue;
                 if (!best || rates[j] < rates[best] ||
-                    (rates[j] == rates[best] && hand[j] - cost[j] > hand[best] - cost[best]))
+                    (rates[j] == rates[best] && spare > resources[p][best] - cost[best]))
                     best = j;
             }
-            if (!best || n >= MAX_UNITS) return -1;
-            hand[best] -= rates[best];
-            paid[best] += rates[best];
-            hand[k]++;
-            units[n++] = {ACT_TRADE, 0, best, k, rates[best]};
+            if (!best || n >= MAX_UNITS) {
+                undoUnits(units, n, p, payable);
+                return -1;
+            }
+            units[n] = {ACT_TRADE, 0, best, k, rates[best]};
+            playAction(p, units[n]);
+            payable[best] -= rates[best];
+            n++;
         }
     }
     return n;
 }
 
-static void tryUnits(const Action* units, int n, int p, int* payable) {
-    for (int i = 0; i < n; i++) {
-        tryAction(units[i], p);
-        payable[units[i].pay] -= units[i].rate;
-    }
-}
-
-static void takeBackUnits(const Action* units, int n, int p, int* payable) {
+static void undoUnits(const Action* units, int n, int p, int* payable) {
     for (int i = n - 1; i >= 0; i--) {
-        takeBack(units[i], p);
+        undoAction(p, units[i]);
         payable[units[i].pay] += units[i].rate;
     }
 }
@@ -381,22 +321,21 @@ static float planTurn(int p, bool mayTrade, int* payable, const int* rates, int 
         } else if (!holdsCost(p, piece)) {
             continue;
         }
-        tryUnits(units, nu, p, payable);
         Action list[MAX_ACTIONS];
         const int n = listActions(list);
         for (int i = 0; i < n; i++) {
             if (list[i].kind != buildKind[piece]) continue;
-            tryAction(list[i], p);
+            playAction(p, list[i]);
             Action then;
             float alone;
             const float v = planTurn(p, mayTrade, payable, rates, depth - 1, &then, &alone);
-            takeBack(list[i], p);
+            undoAction(p, list[i]);
             if (v < best - TIE || (v < best + TIE && alone <= bestAlone)) continue;
             best = v > best ? v : best;
             bestAlone = alone;
             *first = nu > 0 ? units[0] : then.kind == ACT_TRADE ? then : list[i];
         }
-        takeBackUnits(units, nu, p, payable);
+        undoUnits(units, nu, p, payable);
     }
     return best;
 }
@@ -407,9 +346,9 @@ static float bestSecondSettlement(int p) {
     for (int s = 0; s < NUM_SPOTS; s++) {
         if (!spotIsFree(s)) continue;
         const Action a = {ACT_SETTLEMENT, s, 0, 0, 0};
-        tryAction(a, p);
+        playAction(p, a);
         const float v = evaluate(p);
-        takeBack(a, p);
+        undoAction(p, a);
         if (v > best) best = v;
     }
     return best;
@@ -418,17 +357,19 @@ static float bestSecondSettlement(int p) {
 // The seats that settle before p's second opening settlement are taken to settle, each in
 // turn, the free spot that brings the most cards; what is left is p's to choose from.
 static float afterTheOthersSettle(int p) {
-    int taken[4], count = 0;
-    for (int i = 0; i < playersPicked - 1; i++) {
+    Action taken[4];
+    int seat[4], count = 0;
+    for (int q = p % playersPicked + 1; q != p && count < 4; q = q % playersPicked + 1) {
         int pick = -1;
         for (int s = 0; s < NUM_SPOTS; s++)
             if (spotIsFree(s) && (pick < 0 || spotCards[s] > spotCards[pick])) pick = s;
         if (pick < 0) break;
-        houses[pick][SPOT_LEVEL] = SETTLEMENT; // nobody's: it only takes the spot
-        taken[count++] = pick;
+        taken[count] = {ACT_SETTLEMENT, pick, 0, 0, 0};
+        seat[count] = q;
+        playAction(q, taken[count++]);
     }
     const float v = bestSecondSettlement(p);
-    for (int i = 0; i < count; i++) houses[taken[i]][SPOT_LEVEL] = NO_BUILDING;
+    for (int i = count - 1; i >= 0; i--) undoAction(seat[i], taken[i]);
     return v;
 }
 
@@ -440,9 +381,9 @@ static Action bestPlacement(int p) {
     float value[MAX_ACTIONS];
     const int n = listActions(list);
     for (int i = 0; i < n; i++) {
-        tryAction(list[i], p);
+        playAction(p, list[i]);
         value[i] = evaluate(p);
-        takeBack(list[i], p);
+        undoAction(p, list[i]);
     }
     const bool first = firstTime < 2 * playersPicked && list[0].kind == ACT_SETTLEMENT;
     if (first && W.pair > 0) {
@@ -454,9 +395,9 @@ static Action bestPlacement(int p) {
             const float v = value[top];
             list[top] = list[c], value[top] = value[c];
             list[c] = a, value[c] = v;
-            tryAction(a, p);
+            playAction(p, a);
             value[c] += W.pair * afterTheOthersSettle(p);
-            takeBack(a, p);
+            undoAction(p, a);
         }
     }
     Action choice = {ACT_END_TURN, 0, 0, 0, 0};
@@ -477,28 +418,37 @@ static Action bestStep(int p, bool mayTrade) {
     int payable[6] = {}, rates[6] = {};
     harbourRates(p, rates + 1);
     const bool offer = trade;
-    for (int k = WOOD; k <= CLAY; k++) {
+    for (int k = WOOD; k <= CLAY; k++)
         payable[k] = resources[p][k] - (offer ? tradeArray[k - 1][0] : 0);
-        if (offer) resources[p][k] += tradeArray[k - 1][1] - tradeArray[k - 1][0];
-    }
+    int kept[5][2];
+    if (offer) playOffer(kept);
     Action first;
     float now;
     planTurn(p, mayTrade, payable, rates, 2, &first, &now);
-    if (offer)
-        for (int k = WOOD; k <= CLAY; k++)
-            resources[p][k] -= tradeArray[k - 1][1] - tradeArray[k - 1][0];
+    if (offer) undoOffer(kept);
     return first;
+}
+
+// Production's worth follows the points p still misses; the spots' yields are counted afresh.
+static void beginWeighing(int p) {
+    const int missing = winPoints - resources[p][0];
+    horizonNow = W.horizon * (missing > 0 ? missing : 0) / (winPoints > 0 ? winPoints : 1);
+    countSpotCards();
+}
+
+float strongValue(int p) {
+    if (p < 1 || p > 4) return 0;
+    beginWeighing(p);
+    return evaluate(p);
 }
 
 Action strongDecision() {
     const int p = player;
     const Action none = {ACT_END_TURN, 0, 0, 0, 0};
     if (p < 1 || p > 4 || win) return none;
-    const int missing = winPoints - resources[p][0];
-    horizonNow = W.horizon * (missing > 0 ? missing : 0) / (winPoints > 0 ? winPoints : 1);
-    countSpotCards();
+    beginWeighing(p);
     if (inOpening()) return bestPlacement(p);
-    if (missing <= 0) return none;
+    if (resources[p][0] >= winPoints) return none;
     if (kiTurn == KI_DECIDE) return bestStep(p, !kiTrade);
     return bestStep(p, kiTurn == KI_TRADE);
 }

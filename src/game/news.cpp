@@ -12,11 +12,26 @@ int newsCards[5][6];
 int newsReason;
 int newsMove;
 int newsSeat;
+bool newsAccepted;
+int newsCount;
 
-void resetNews() {
+// A new report begins from nothing.
+static void clearNews() {
     newsKind = NEWS_NONE;
     newsSum = newsReason = newsMove = newsSeat = 0;
+    newsAccepted = false;
     std::memset(newsCards, 0, sizeof newsCards);
+}
+
+static void beginNews(int kind) {
+    clearNews();
+    newsKind = kind;
+    newsCount++;
+}
+
+void resetNews() {
+    clearNews();
+    newsCount = 0;
 }
 
 [[maybe_unused]] static const bool started = ownsState(resetNews);
@@ -26,8 +41,7 @@ static bool seatOnTurn() {
 }
 
 void newsRolled(int sum) {
-    resetNews();
-    newsKind = NEWS_ROLL;
+    beginNews(NEWS_ROLL);
     newsSum = sum;
 }
 
@@ -38,26 +52,36 @@ void newsPaid(int seat, int kind, int cards) {
 
 void newsMoved(int move) {
     if (!seatOnTurn()) return;
-    resetNews();
-    newsKind = NEWS_MOVE;
+    beginNews(NEWS_MOVE);
     newsMove = move;
     newsSeat = player;
+}
+
+static void noteCards(const int given[6], const int received[6]) {
+    std::memcpy(newsCards[0], given, sizeof newsCards[0]);
+    std::memcpy(newsCards[1], received, sizeof newsCards[1]);
 }
 
 void newsTraded(const int given[6], const int received[6]) {
     if (!seatOnTurn()) return;
     newsMoved(MOVE_TRADE);
-    std::memcpy(newsCards[0], given, sizeof newsCards[0]);
-    std::memcpy(newsCards[1], received, sizeof newsCards[1]);
+    noteCards(given, received);
+}
+
+void newsAnswered(int seat, bool accepted, const int given[6], const int received[6]) {
+    if (!seatOnTurn() || seat < 1 || seat > 4) return;
+    beginNews(NEWS_ANSWER);
+    newsSeat = seat;
+    newsAccepted = accepted;
+    noteCards(given, received);
 }
 
 void newsRefused(int reason) {
     if (!seatOnTurn() || playerKI[player]) return;
-    resetNews();
-    newsKind = NEWS_REFUSED;
+    beginNews(NEWS_REFUSED);
     newsReason = reason;
 }
 
 void newsPressTaken() {
-    if (newsKind == NEWS_REFUSED) resetNews();
+    if (newsKind == NEWS_REFUSED) clearNews();
 }

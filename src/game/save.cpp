@@ -111,6 +111,10 @@ static const GameField gameFields[] = {
     KEPT("takeBacks", takeBacks),
     KEPT("takeBackCount", takeBackCount),
 
+    // Added later: the simulator's trader, where its offers to the computer seats stand. A game
+    // kept before it has none under way.
+    KEPT("kiOffer", kiOffer),
+
     KEPT("picked", picked),
     KEPT("lButtonDown", lButtonDown),
     KEPT("lButtonOneTime", lButtonOneTime),

@@ -49,6 +49,7 @@ int kiTurn;
 int kiTime;
 bool buildHouse[5][3];
 int houseBuild[5];
+int kiOffer;
 int posPoints, posPoints1, posPoints2, posPointsTop;
 
 int picked;
@@ -90,7 +91,7 @@ static void resetTrade() {
 
 // Every computer seat starts out wishing for a road and a city, with no settlement spot.
 static void resetComputer() {
-    kiTurn = kiTime = 0;
+    kiTurn = kiTime = kiOffer = 0;
     for (int p = 0; p < 5; p++) {
         buildHouse[p][0] = buildHouse[p][2] = p > 0;
         buildHouse[p][1] = false;

@@ -17,8 +17,9 @@ enum { SPOT_NUMBERS = 0, SPOT_TERRAINS = 3, SPOT_LEVEL = 6, SPOT_OWNER = 7 };
 enum { NO_BUILDING = 0, SETTLEMENT = 1, CITY = 2 }; // building levels
 
 // How a computer seat plays: the fixed table of choices, or by the worth of the positions
-// its moves lead to.
-enum { KI_TABLE = 1, KI_STRONG = 2 };
+// its moves lead to; or the table's choices after asking the other computer seats for trades,
+// a stand-in for a person that only the simulator seats.
+enum { KI_TABLE = 1, KI_STRONG = 2, KI_TRADER = 3 };
 
 // Board
 extern int model[19];                // terrain kind of each tile
@@ -33,7 +34,7 @@ extern bool diceShown;               // the dice and markers of the last roll ar
 // Players and progress
 extern int playersPicked;       // seats in play, 1-4
 extern bool playerKI[5];        // seat played by the computer
-extern int kiStrength[5];       // how each computer seat plays: KI_TABLE or KI_STRONG
+extern int kiStrength[5];       // how each computer seat plays: KI_TABLE, _STRONG, _TRADER
 extern int player;              // whose turn it is
 extern int resources[5][6];     // [p][0] victory points, [p][1-5] cards
 extern int winPoints;           // points to win in this game, held to 4..12
@@ -70,6 +71,7 @@ extern int kiTurn;            // step of the computer turn machine, 0 none
 extern int kiTime;            // when the current delay began
 extern bool buildHouse[5][3]; // wishes: road, settlement, city
 extern int houseBuild[5];     // per computer seat, spot of its wished settlement, -1 none
+extern int kiOffer;           // the trader's offer under way this turn, by partner and kinds
 extern int posPoints, posPoints1, posPoints2, posPointsTop; // search scores
 
 // The click in flight: what the next dispatch acts on. A person's press sets it through the

@@ -1,6 +1,10 @@
-// Trading with the bank, at harbours and between people.
+// Trading with the bank, at harbours and with the other seats.
 #include "rules.h"
+
+#include <cstring>
+
 #include "board.h"
+#include "ki.h"
 #include "news.h"
 #include "picks.h"
 #include "state.h"
@@ -66,9 +70,12 @@ void chooseBankPartner() {
     hidePlayerTradeButtons();
 }
 
-// Only people who take part in the game, other than the one on turn, can be asked.
+// The bank is every seat's partner; another seat in play only in the dialog of a person, or of
+// the simulator's trader, who stands in for one.
 bool partnerAllowed(int q) {
-    return q >= 1 && q <= 4 && q <= playersPicked && !playerKI[q] && q != player;
+    const bool asker =
+        player >= 1 && player <= 4 && (!playerKI[player] || kiStrength[player] == KI_TRADER);
+    return asker && q >= 1 && q <= 4 && q <= playersPicked && q != player;
 }
 
 void choosePlayerPartner(int q) {
@@ -102,8 +109,47 @@ void lessGiven(int kind) {
     askChange(&tradePicked2, kind, true);
 }
 
+void exchangeCards(int p, int q, const int* given, const int* received) {
+    for (int kind = WOOD; kind <= CLAY; kind++) {
+        resources[p][kind] += received[kind] - given[kind];
+        if (q >= 1 && q <= 4) resources[q][kind] += given[kind] - received[kind];
+    }
+}
+
+// The offer as the cards each side hands over, by kind.
+static void offerCards(const int offer[5][2], int* given, int* received) {
+    given[0] = received[0] = 0;
+    for (int kind = WOOD; kind <= CLAY; kind++) {
+        given[kind] = offer[kind - 1][0];
+        received[kind] = offer[kind - 1][1];
+    }
+}
+
+void playOffer(int kept[5][2]) {
+    int given[6], received[6];
+    std::memcpy(kept, tradeArray, sizeof tradeArray);
+    offerCards(kept, given, received);
+    exchangeCards(player, tradePlayer, given, received);
+    clearOffer();
+}
+
+void undoOffer(const int kept[5][2]) {
+    int given[6], received[6];
+    offerCards(kept, given, received);
+    exchangeCards(player, tradePlayer, received, given);
+    std::memcpy(tradeArray, kept, sizeof tradeArray);
+}
+
+static bool offerEmpty() {
+    for (int i = 0; i < 5; i++)
+        if (tradeArray[i][0] != 0 || tradeArray[i][1] != 0) return false;
+    return true;
+}
+
 // The offer never exceeds what either side held when it was raised; the check before paying
-// keeps that true even if holdings changed in between.
+// keeps that true even if holdings changed in between. A person partner is not asked; a
+// computer seat answers on the message line, and a refused offer stays on the table to be
+// changed.
 void carryOutTrade() {
     int p = player, q = tradePlayer;
     if (p < 1 || p > 4 || q < 0 || q > 4 || q == p) return;
@@ -115,26 +161,34 @@ void carryOutTrade() {
             return;
         }
     }
-    bool moved = false;
-    int gave[6] = {}, got[6] = {};
-    for (int kind = WOOD; kind <= CLAY; kind++) {
-        int given = tradeArray[kind - 1][0], received = tradeArray[kind - 1][1];
-        if (q != 0) resources[q][kind] += given - received;
-        resources[p][kind] += received - given;
-        moved |= given != 0 || received != 0;
-        gave[kind] = given, got[kind] = received;
-    }
-    clearOffer();
-    if (!moved) {
+    if (offerEmpty()) {
         newsRefused(REASON_NOTHING_CHOSEN);
         return;
     }
+    int gave[6], got[6];
+    offerCards(tradeArray, gave, got);
+    const bool asked = q != 0 && playerKI[q];
+    if (asked && !partnerAccepts(q)) {
+        newsAnswered(q, false, gave, got);
+        return;
+    }
+    int kept[5][2];
+    playOffer(kept);
     forgetTakeBacks();
-    newsTraded(gave, got);
+    if (asked)
+        newsAnswered(q, true, gave, got);
+    else
+        newsTraded(gave, got);
 }
 
 void hideTradeDialog() {
     for (int i = SLOT_TRADE_FIRST; i <= SLOT_TRADE_LAST; i++) interfaceV[i] = deleteObj;
+}
+
+void endTrading() {
+    hideTradeDialog();
+    tradePlayer = 0;
+    clearOffer();
 }
 
 void closeTradeAndBuild() {

@@ -29,7 +29,7 @@ int clampWinPoints(int configured) {
 // The points are only counted here, so a player who reaches them must still end his turn.
 void endTurn() {
     hideRoll();
-    hideTradeDialog();
+    endTrading();
     forgetTakeBacks();
     if (player >= 1 && player <= 4 && resources[player][0] >= winPoints) {
         win = true;

@@ -445,8 +445,9 @@ static void drawPersonControls() {
     }
     if (next && trade) {
         for (int k = 1; k <= 4; k++) {
-            if (k == player || playerKI[k] || k > playersPicked) continue;
-            seatButton(SLOT_PARTNERS + k, 60.7f, partnerRow[k], seatOnButton[k], personName, k);
+            if (k == player || k > playersPicked) continue;
+            seatButton(SLOT_PARTNERS + k, 60.7f, partnerRow[k], seatOnButton[k],
+                       isComputer(k) ? computerName(k) : personName, k);
         }
         buttonLabelOn(SLOT_TRADE_GO, interface4, 59.6f, 72.4f, colourWhite, LABEL_TRADE_GO);
         nextLabel();
@@ -474,6 +475,8 @@ const TextBox messageInStrip = {452, 869, 430, 2};
 
 static const char* const kindName[6] = {"",        N_("Holz"), N_("Wolle"), N_("Getreide"),
                                         N_("Erz"), N_("Lehm")};
+static const char* const noCards = N_("nichts");
+static const char* const otherSide = N_("gegen");
 
 // Appends to a text of `size` bytes, never past its end.
 static void append(char* out, int size, const char* format, ...)
@@ -487,7 +490,7 @@ static void append(char* out, int size, const char* format, ...) {
     va_end(args);
 }
 
-// "4 Wolle, 3 Erz": every kind with cards, as the game names them.
+// "4 Wolle, 3 Erz": every kind with cards, as the game names them; "nichts" for none.
 static void appendCards(char* out, int size, const int* cards) {
     bool first = true;
     for (int kind = WOOD; kind <= CLAY; kind++) {
@@ -495,6 +498,7 @@ static void appendCards(char* out, int size, const int* cards) {
         append(out, size, "%s%d %s", first ? "" : ", ", cards[kind], tr(kindName[kind]));
         first = false;
     }
+    if (first) append(out, size, "%s", tr(noCards));
 }
 
 // What the last roll paid to whom: "Wurf 8: Spieler 1 +2 Holz, Comp. 2 +1 Erz".
@@ -528,6 +532,9 @@ static const char* const moveText[] = {
     N_("nimmt eine Stadt zurueck"),
 };
 enum { MOVE_TEXTS = sizeof moveText / sizeof moveText[0] };
+
+// A computer seat's answer to an offer, refused or accepted; an accepted one names the cards.
+static const char* const answerText[2] = {N_("lehnt ab"), N_("nimmt an")};
 
 // Why the rules refused a press, by NewsReason.
 static const char* const reasonText[] = {N_("zu wenige Karten"), N_("nichts gewaehlt"),
@@ -565,7 +572,18 @@ static void moveNews(char* out, int size) {
     if (newsMove != MOVE_TRADE) return;
     append(out, size, " ");
     appendCards(out, size, newsCards[0]);
-    append(out, size, " %s ", tr("gegen"));
+    append(out, size, " %s ", tr(otherSide));
+    appendCards(out, size, newsCards[1]);
+}
+
+// "Profi 2 nimmt an: 1 Wolle gegen 1 Erz", the cards as the seat on turn gives and receives.
+static void answerNews(char* out, int size) {
+    seatName(out, size, newsSeat);
+    append(out, size, " %s", tr(answerText[newsAccepted ? 1 : 0]));
+    if (!newsAccepted) return;
+    append(out, size, ": ");
+    appendCards(out, size, newsCards[0]);
+    append(out, size, " %s ", tr(otherSide));
     appendCards(out, size, newsCards[1]);
 }
 
@@ -596,6 +614,7 @@ void composeMessage(MessageLine* m) {
     if (newsKind == NEWS_ROLL) rollNews(m->news, sizeof m->news);
     if (newsKind == NEWS_MOVE) moveNews(m->news, sizeof m->news);
     if (newsKind == NEWS_REFUSED) refusalNews(m->news, sizeof m->news);
+    if (newsKind == NEWS_ANSWER) answerNews(m->news, sizeof m->news);
 }
 
 // Lays words into a box line by line in the small font, each in its colour; a word that does
@@ -631,12 +650,14 @@ static bool wordOf(const char* name, const char* word, int n) {
 }
 
 // Words that belong with the next one and never end a line: a seat's name ("Comp. 2",
-// "Profi 2"), a count of cards ("+2 Holz"), the roll ("Wurf 8:").
+// "Profi 2"), a count of cards ("+2 Holz"), the roll ("Wurf 8:"), the other side of a trade
+// ("gegen 1 Holz").
 static bool bindsToNext(const char* word, int n) {
     if (word[0] == '+') return true;
     for (const char* name : {personName, tableName, strongName, rollName})
         if (wordOf(name, word, n)) return true;
-    return false;
+    const char* against = tr(otherSide);
+    return (int)std::strlen(against) == n && !std::strncmp(word, against, n);
 }
 
 // Places the text unit by unit; what finds no room is left out, marked by "..." where that fits.

@@ -15,6 +15,7 @@
 #include <set>
 
 #include "game/checks.h"
+#include "game/news.h"
 #include "game/rules.h"
 #include "game/save.h"
 
@@ -279,6 +280,34 @@ TEST(KeptGame, ReadByNameFromEveryRelease) {
     ASSERT_TRUE(readBack(edited(game, "tradeDelete = 1\n", "")));
     EXPECT_FALSE(tradeDelete);
     EXPECT_EQ(houses[10][SPOT_OWNER], 1);
+
+    // A person's dialog with a computer seat as partner reads back as it stood, the offer on
+    // the table, and "tauschen" asks the seat. The turn passes with the bank as partner again:
+    // the seat asked, now on turn, would otherwise be its own partner.
+    resetGame();
+    setUpGame();
+    press(PICK_PLAYER_COUNT + 2);
+    press(PICK_SEAT_PERSON + 1);
+    press(PICK_SEAT_COMPUTER + 2);
+    press(PICK_START);
+    firstTime = 9, build = false, next = true;
+    resources[1][WOOD] = resources[2][ORE] = 1;
+    press(PICK_MAIN);
+    press(PICK_PARTNERS + 2);
+    press(PICK_OUT_PLUS + WOOD);
+    press(PICK_IN_PLUS + ORE);
+    ASSERT_TRUE(readBack(written(clockMs)));
+    showGame();
+    EXPECT_TRUE(tradePlayer == 2 && tradeArray[WOOD - 1][0] == 1 && tradeArray[ORE - 1][1] == 1);
+    EXPECT_TRUE(shows(interfaceV[SLOT_OUT_PLUS], TEX_TRADE + 6)) << "the partner's buttons";
+    press(PICK_TRADE_GO);
+    EXPECT_EQ(newsKind, NEWS_ANSWER);
+    press(PICK_MAIN);
+    press(PICK_NEXT);
+    ASSERT_EQ(player, 2);
+    EXPECT_EQ(tradePlayer, 0);
+    std::string why;
+    EXPECT_TRUE(readBack(written(clockMs), &why)) << why;
 
     // The games release 1.0.0 kept: each taken up where it stood, without a word, and played
     // on by its seats; none is moved aside.

@@ -96,19 +96,41 @@ TEST(StrongChoices, PlainlyBestMoves) {
     EXPECT_TRUE(is(a, ACT_SETTLEMENT, 5)) << a.kind << " " << a.at;
 }
 
-// The strong computer decides in the passes where its machine's wait ran out in a deciding
-// step; the decision is taken again there, checked and compared with the state around it.
+// The computer decides in the passes where its machine's wait ran out in a deciding step.
 bool decidesNow() {
-    if (kiTurn <= 0 || !strongSeat()) return false;
+    if (kiTurn <= 0) return false;
     const int t = clockMs;
     if (firstTime <= 4 * playersPicked)
         return (kiTurn == KI_OPENING_SETTLEMENT || kiTurn == KI_OPENING_ROAD) &&
                t >= kiTime + kiWait1;
     if (kiTurn == KI_DECIDE) return t >= kiTime + kiWait2;
-    return kiTurn >= KI_TRADE && kiTurn <= KI_CITY && t >= kiTime + kiWait1;
+    return ((kiTurn >= KI_TRADE && kiTurn <= KI_CITY) || kiTurn == KI_OFFER) &&
+           t >= kiTime + kiWait1;
 }
 
-// Plays a game of computer seats from the panel to its end; returns the decisions checked.
+// Every action the seat may take, played and taken back, changes the game and then leaves it
+// exactly as it was.
+void playEachAndTakeBack(int seed) {
+    Action list[MAX_ACTIONS];
+    const int n = listActions(list);
+    const Snapshot before = takeSnapshot();
+    for (int i = 0; i < n; i++) {
+        const Action& a = list[i];
+        if (a.kind == ACT_ROLL || a.kind == ACT_END_TURN) continue;
+        playAction(player, a);
+        const bool played = !before.same(takeSnapshot());
+        undoAction(player, a);
+        const Snapshot after = takeSnapshot();
+        ASSERT_TRUE(played && before.same(after))
+            << "seed " << seed << ", player " << player << ": action " << a.kind << " at " << a.at
+            << " pay " << a.pay << " want " << a.want << (played ? " left " : " did nothing")
+            << joined(before.diff(after));
+    }
+}
+
+// Plays a game of computer seats from the panel to its end, the decision taken again and
+// checked, and every action played and taken back, wherever a seat decides; returns the
+// decisions of the strong computer checked.
 int playChecked(int seats, const int* strength, int seed) {
     resetGame();
     setUpGame();
@@ -119,10 +141,21 @@ int playChecked(int seats, const int* strength, int seed) {
         if (!playerKI[q]) press(PICK_SEAT_COMPUTER + q);
         if (strength[q] == KI_STRONG) press(PICK_SEAT_COMPUTER + q);
     }
+    for (int q = 1; q <= seats; q++) kiStrength[q] = strength[q];
     press(PICK_START);
     int decisions = 0;
     for (int i = 0; i < 400000 && !win; i++) {
         if (decidesNow()) {
+            playEachAndTakeBack(seed);
+            if (testing::Test::HasFatalFailure()) return decisions;
+        }
+        if (decidesNow() && kiTurn == KI_OFFER && tradePlayer != 0) {
+            const Snapshot before = takeSnapshot();
+            partnerAccepts(tradePlayer);
+            EXPECT_TRUE(before.same(takeSnapshot())) << "seed " << seed << ": the answer changed "
+                                                     << joined(before.diff(takeSnapshot()));
+        }
+        if (decidesNow() && strongSeat()) {
             const Snapshot before = takeSnapshot();
             const Action a = strongDecision();
             EXPECT_TRUE(before.same(takeSnapshot())) << "seed " << seed << ": the decision changed "
@@ -143,7 +176,7 @@ int playChecked(int seats, const int* strength, int seed) {
 
 TEST(StrongComputer, EveryDecisionIsLegalAndLeavesTheGameAsItWas) {
     const int allStrong[5] = {0, KI_STRONG, KI_STRONG, KI_STRONG, KI_STRONG};
-    const int mixed[5] = {0, KI_TABLE, KI_STRONG, KI_TABLE, KI_STRONG};
+    const int mixed[5] = {0, KI_TRADER, KI_STRONG, KI_TABLE, KI_STRONG};
     int decisions = 0;
     decisions += playChecked(4, allStrong, 10007);
     decisions += playChecked(4, mixed, 25845);

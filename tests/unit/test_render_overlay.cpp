@@ -416,6 +416,15 @@ TEST_F(Overlay, MessageLineTellsWhoIsOnTurnTheNextStepAndWhatHappened) {
     newsTraded(gave, got);
     composeMessage(&m);
     EXPECT_STREQ(m.news, "Comp. 2 tauscht 4 Wolle, 3 Erz gegen 1 Holz, 1 Lehm");
+    // A computer seat's answer to the offer of the seat on turn; a gift is taken for nothing.
+    const int none[6] = {};
+    newsAnswered(3, true, gave, none);
+    composeMessage(&m);
+    EXPECT_STREQ(m.news, "Comp. 3 nimmt an: 4 Wolle, 3 Erz gegen nichts");
+    newsAnswered(3, false, gave, got);
+    composeMessage(&m);
+    EXPECT_STREQ(m.news, "Comp. 3 lehnt ab");
+    newsTraded(gave, got);
 
     // Drawn word by word inside its box: the panel, or the strip while the dice are shown.
     for (bool dice : {false, true}) {

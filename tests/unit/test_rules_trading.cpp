@@ -2,6 +2,7 @@
 #include "game_test_util.h"
 
 #include "game/board.h"
+#include "game/news.h"
 #include "game/rules.h"
 
 #include <random>
@@ -138,7 +139,7 @@ TEST(RulesBankTrade, StepsPayTheRateAndStopAtTheHoldings) {
     EXPECT_EQ(resources[1][CLAY], 1);
 }
 
-TEST(RulesPlayerTrade, PartnersMustBeOtherPeopleInTheGame) {
+TEST(RulesPlayerTrade, PartnersAreTheOtherSeatsInTheGame) {
     freePhase();
     give(1, 2, 0, 0, 0, 0);
     press(PICK_MAIN);
@@ -150,12 +151,15 @@ TEST(RulesPlayerTrade, PartnersMustBeOtherPeopleInTheGame) {
     ASSERT_EQ(tradeArray[1][1], 1);
     press(PICK_PARTNERS + 1); // himself
     EXPECT_EQ(tradePlayer, 0);
-    press(PICK_PARTNERS + 3); // seat 3 is a computer
-    EXPECT_EQ(tradePlayer, 0);
     playerKI[4] = false;
     press(PICK_PARTNERS + 4); // seat 4 does not take part
     EXPECT_EQ(tradePlayer, 0);
     EXPECT_EQ(tradeArray[1][1], 1) << "a refused partner keeps the offer";
+    press(PICK_PARTNERS + 3); // seat 3, a computer, is asked when the offer is carried out
+    EXPECT_EQ(tradePlayer, 3);
+    player = 3;
+    EXPECT_FALSE(partnerAllowed(1)) << "the computer seats trade with the bank alone";
+    player = 1;
 
     press(PICK_PARTNERS + 2);
     EXPECT_EQ(tradePlayer, 2);
@@ -165,6 +169,48 @@ TEST(RulesPlayerTrade, PartnersMustBeOtherPeopleInTheGame) {
     press(PICK_BANK);
     EXPECT_EQ(tradePlayer, 0);
     for (int i = 35; i <= 44; i++) EXPECT_TRUE(empty(interfaceV[i]));
+}
+
+// Player 1 offers seat 3 one card for another; the answer stands on the message line.
+bool offered(int pay, int want) {
+    press(PICK_PARTNERS + 3);
+    press(PICK_OUT_PLUS + pay);
+    press(PICK_IN_PLUS + want);
+    press(PICK_TRADE_GO);
+    EXPECT_EQ(newsKind, NEWS_ANSWER);
+    EXPECT_EQ(newsSeat, 3);
+    return newsAccepted;
+}
+
+TEST(RulesPlayerTrade, ComputerPartnersAnswer) {
+    freePhase();
+    winPoints = 10;
+    kiStrength[3] = KI_STRONG;
+    own(20, 3); // Profi 3 saves for a city on its settlement, one grain short
+    houses[20][SPOT_TERRAINS] = PASTURE, houses[20][SPOT_NUMBERS] = 6;
+    own(44, 1);
+    resources[1][0] = 5, resources[3][0] = 1;
+    give(3, 0, 0, 1, 6, 0);
+    give(1, 0, 0, 3, 2, 0);
+    press(PICK_MAIN);
+    EXPECT_TRUE(offered(GRAIN, ORE)) << "the grain it lacks for ore it has over";
+    EXPECT_EQ(resources[3][GRAIN], 2);
+    EXPECT_EQ(resources[1][ORE], 3);
+
+    give(3, 0, 0, 1, 6, 0);
+    give(1, 0, 0, 3, 2, 0);
+    resources[1][0] = 9;
+    EXPECT_FALSE(offered(GRAIN, ORE)) << "the ore makes player 1's winning city";
+    EXPECT_EQ(resources[1][ORE], 2);
+    EXPECT_EQ(tradeArray[ORE - 1][1], 1) << "a refused offer stays on the table";
+
+    kiStrength[3] = KI_TABLE; // Comp. 3 saves for its city too
+    buildHouse[3][PIECE_ROAD] = false;
+    resources[1][0] = 5;
+    give(3, 0, 6, 1, 3, 0);
+    EXPECT_FALSE(offered(GRAIN, ORE)) << "not the ore of its wish";
+    EXPECT_TRUE(offered(GRAIN, WOOL)) << "wool it can spare";
+    EXPECT_FALSE(offered(ORE, WOOL)) << "nothing it saves for";
 }
 
 TEST(RulesPlayerTrade, EachSideOffersAtMostWhatItHoldsAndRepeatedTradesWork) {

@@ -32,7 +32,9 @@ static const char* usage =
     "                    [--weight NAME=VALUE]...\n"
     "       quelvane-sim --from FILE [--run-dir DIR] [--step MS] [...]\n"
     "Plays N games with P computer seats (1-4) to W points (4-12) on a fake clock.\n"
-    "--strength gives each seat's computer: 1 the table (the default), 2 the strong one;\n"
+    "--strength gives each seat's computer: 1 the table (the default), 2 the strong one, 3\n"
+    "the trader, the table's computer that first asks every computer seat for the trades\n"
+    "a person could offer towards its wish; the summary counts the offers and answers.\n"
     "--weight changes one weight of the strong computer's value of a position.\n"
     "--seed S replays the one game whose clock starts at S; --verify-replay plays every\n"
     "game twice and compares the outcomes; --jobs J plays J games at the same time.\n"
@@ -67,13 +69,15 @@ static bool readInt(const char* text, int low, int high, int* out) {
     return true;
 }
 
-// "1,2,1,1": one strength per seat from seat 1, as many as given.
+// "1,2,1,3": one strength per seat from seat 1, as many as given; the digits are the game's
+// own numbers of them.
 static bool readStrengths(const char* text, int* strength) {
     int q = 1;
     for (const char* c = text; *c; c++) {
         if (*c == ',') continue;
-        if (q > 4 || (*c != '1' && *c != '2') || (c[1] && c[1] != ',')) return false;
-        strength[q++] = *c == '1' ? KI_TABLE : KI_STRONG;
+        if (q > 4 || *c < '0' + KI_TABLE || *c > '0' + KI_TRADER || (c[1] && c[1] != ','))
+            return false;
+        strength[q++] = *c - '0';
     }
     return q > 1;
 }
@@ -343,17 +347,16 @@ static int playFrom(const Settings& s) {
     std::printf("kept game %s, ", s.from);
     SimOptions kept = s.game; // seats and strengths as the kept game has them
     kept.players = playersPicked;
-    for (int q = 1; q <= 4; q++)
-        kept.strength[q] = kiStrength[q] == KI_STRONG ? KI_STRONG : KI_TABLE;
+    for (int q = 1; q <= 4; q++) kept.strength[q] = kiStrength[q];
     printGame(1, r, kept);
     std::printf("state %08x status %d winner %d rounds %d\n", r.hash, r.status, r.winner, r.rounds);
     return r.status == GAME_WON || r.status == GAME_UNREACHABLE ? 0 : 1;
 }
 
 // Wins by strength, with the seats each plays: "; wins by strength: table 120 in 3 seats,
-// strong 280 in 1 seat".
+// strong 280 in 1 seat", and the trader where one plays.
 static void printStrengths(const SimOptions& o, const int* wins) {
-    int seats[3] = {}, won[3] = {};
+    int seats[4] = {}, won[4] = {};
     for (int q = 1; q <= o.players; q++) {
         seats[o.strength[q]]++;
         won[o.strength[q]] += wins[q];
@@ -361,6 +364,26 @@ static void printStrengths(const SimOptions& o, const int* wins) {
     std::printf("; wins by strength: table %d in %d seat%s, strong %d in %d seat%s", won[KI_TABLE],
                 seats[KI_TABLE], seats[KI_TABLE] == 1 ? "" : "s", won[KI_STRONG], seats[KI_STRONG],
                 seats[KI_STRONG] == 1 ? "" : "s");
+    if (seats[KI_TRADER])
+        std::printf(", trader %d in %d seat%s", won[KI_TRADER], seats[KI_TRADER],
+                    seats[KI_TRADER] == 1 ? "" : "s");
+}
+
+// The offers the computer seats answered and took, in all and by the judgement of the seat
+// asked: a trader answers as the table computer it is.
+static void printAnswers(const SimOptions& o, const GameResult* results, int games) {
+    int offers[4] = {}, accepted[4] = {};
+    for (int i = 0; i < games; i++) {
+        for (int q = 1; q <= o.players; q++) {
+            const int judge = o.strength[q] == KI_STRONG ? KI_STRONG : KI_TABLE;
+            offers[0] += results[i].offers[q], accepted[0] += results[i].accepted[q];
+            offers[judge] += results[i].offers[q];
+            accepted[judge] += results[i].accepted[q];
+        }
+    }
+    std::printf("; offers %d, accepted %d (table %d of %d, strong %d of %d)", offers[0],
+                accepted[0], accepted[KI_TABLE], offers[KI_TABLE], accepted[KI_STRONG],
+                offers[KI_STRONG]);
 }
 
 int main(int argc, char** argv) {
@@ -482,6 +505,9 @@ int main(int argc, char** argv) {
                 stalled, limited, broken, median);
     for (int p = 1; p <= s.game.players; p++) std::printf(" %d", wins[p]);
     printStrengths(s.game, wins);
+    bool trader = false;
+    for (int q = 1; q <= s.game.players; q++) trader |= s.game.strength[q] == KI_TRADER;
+    if (trader) printAnswers(s.game, results, games);
     std::printf("; %.2f games/s (%.2f per CPU second)\n", seconds > 0 ? runs / seconds : 0.0,
                 cpu > 0 ? runs / cpu : 0.0);
     if (mismatched) std::printf("%d games did not replay the same\n", mismatched);

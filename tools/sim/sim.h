@@ -20,7 +20,7 @@ struct SimOptions {
     int stopAtPass;     // > 0: keep the game in keepPath after this pass and stop
     bool keepBeforeWin; // a won game leaves in keepPath the game as the winner reached the target
     const char* keepPath;
-    int strength[5]; // per seat 1-4: KI_TABLE or KI_STRONG
+    int strength[5]; // per seat 1-4: KI_TABLE, KI_STRONG or KI_TRADER
 };
 
 struct GameResult {
@@ -32,6 +32,8 @@ struct GameResult {
     int points[5];
     unsigned hash;         // of the final state, to compare replays
     bool resumedOtherwise; // kept at a pass and played on elsewhere, it ended otherwise
+    int offers[5];         // offers the computer seats answered, by the seat asked
+    int accepted[5];       // and those they took
     char problem[200];
 };
 

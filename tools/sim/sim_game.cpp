@@ -14,6 +14,7 @@
 #include "game/picks.h"
 #include "game/ki.h"
 #include "game/fresh.h"
+#include "game/news.h"
 #include "game/state.h"
 #include "game/view.h"
 
@@ -97,32 +98,11 @@ static Changes takeChanges() {
 }
 
 // Free spots p could still settle: reached from p's buildings and road ends over free
-// edges and p's own roads. A road may join p's roads past any building, so the walk goes
-// on through any spot.
+// edges and p's own roads.
 static int freeSpotsInReach(int p) {
-    int stack[NUM_SPOTS];
-    int top = 0, count = 0;
-    bool seen[NUM_SPOTS] = {};
-    for (int s = 0; s < NUM_SPOTS; s++) {
-        if (houses[s][SPOT_OWNER] == p || spotTouchesRoad(s, p)) {
-            seen[s] = true;
-            stack[top++] = s;
-        }
-    }
-    while (top > 0) {
-        const int s = stack[--top];
-        count += spotIsFree(s);
-        for (int i = 3; i < 6; i++) {
-            const int e = availableCheck1[s][i];
-            if (e < 0 || (streets[e] != 0 && streets[e] != p)) continue;
-            const int other =
-                availableCheck2[e][0] == s ? availableCheck2[e][1] : availableCheck2[e][0];
-            if (!seen[other]) {
-                seen[other] = true;
-                stack[top++] = other;
-            }
-        }
-    }
+    int roads[NUM_SPOTS], count = 0;
+    roadsToSpots(p, UNREACHED - 1, roads);
+    for (int s = 0; s < NUM_SPOTS; s++) count += roads[s] < UNREACHED && spotIsFree(s);
     return count;
 }
 
@@ -163,6 +143,15 @@ static void restoreStartScene() {
 static void pass(const SimOptions& o) {
     idle();
     simClock += o.step;
+}
+
+// A computer seat's answer that the last pass reported.
+static void countAnswer(GameResult* r, int* seen) {
+    if (newsCount == *seen) return;
+    *seen = newsCount;
+    if (newsKind != NEWS_ANSWER || newsSeat < 1 || newsSeat > 4) return;
+    r->offers[newsSeat]++;
+    r->accepted[newsSeat] += newsAccepted;
 }
 
 // A press and its release, dispatched by one pass.
@@ -270,11 +259,12 @@ static void playOn(const SimOptions& o, GameResult* r) {
     // A computer step waits at most kiWait2; far longer without any change means stuck.
     const long stuckPasses = 600000 / o.step;
     takeChanges();
-    int boardRound = runde;
+    int boardRound = runde, answers = newsCount;
     long still = 0;
     while (true) {
         pass(o);
         r->passes++;
+        countAnswer(r, &answers);
         if (o.stopAtPass > 0 && r->passes == o.stopAtPass) {
             unsigned char bytes[KEPT_GAME_ROOM];
             const int size = writeGame(bytes, simClock - o.step);
