@@ -136,22 +136,25 @@ static bool validTrade(const Action& a) {
     return a.pay >= WOOD && a.pay <= CLAY && a.want >= WOOD && a.want <= CLAY;
 }
 
-void playAction(int p, const Action& a) {
+// Playing and taking back differ only in which way the piece or the cards go.
+static void moveAction(int p, const Action& a, bool back) {
     int given[6], received[6];
     if (a.kind == ACT_ROAD || a.kind == ACT_SETTLEMENT || a.kind == ACT_CITY) {
-        placePiece(p, pieceOf(a.kind), a.at);
+        if (back)
+            takeOffPiece(p, pieceOf(a.kind), a.at);
+        else
+            placePiece(p, pieceOf(a.kind), a.at);
     } else if ((a.kind == ACT_TRADE || a.kind == ACT_PARTNER_TRADE) && validTrade(a)) {
         tradeCards(a, given, received);
-        exchangeCards(p, a.kind == ACT_TRADE ? 0 : a.at, given, received);
+        const int partner = a.kind == ACT_TRADE ? 0 : a.at;
+        exchangeCards(p, partner, back ? received : given, back ? given : received);
     }
 }
 
+void playAction(int p, const Action& a) {
+    moveAction(p, a, false);
+}
+
 void undoAction(int p, const Action& a) {
-    int given[6], received[6];
-    if (a.kind == ACT_ROAD || a.kind == ACT_SETTLEMENT || a.kind == ACT_CITY) {
-        takeOffPiece(p, pieceOf(a.kind), a.at);
-    } else if ((a.kind == ACT_TRADE || a.kind == ACT_PARTNER_TRADE) && validTrade(a)) {
-        tradeCards(a, given, received);
-        exchangeCards(p, a.kind == ACT_TRADE ? 0 : a.at, received, given);
-    }
+    moveAction(p, a, true);
 }
